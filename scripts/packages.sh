@@ -1,0 +1,33 @@
+# Debian packages the build needs, and a helper that installs the missing ones.
+# Sourced by scripts/test and scripts/play.
+
+ZENTILE_BUILD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev
+    qt6-base-dev libgl-dev
+    fonts-liberation2
+)
+
+# Installs whatever of "$@" is missing: as root directly, through sudo when it needs no
+# password, otherwise prints the exact command and fails.
+zentile_install_missing() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local command=(apt-get install -y --no-install-recommends "${missing[@]}")
+    echo "Installing missing packages: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -q && DEBIAN_FRONTEND=noninteractive "${command[@]}"
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        sudo apt-get update -q && sudo DEBIAN_FRONTEND=noninteractive "${command[@]}"
+    else
+        echo "Please install the missing packages first:" >&2
+        echo "  sudo apt-get update && sudo ${command[*]}" >&2
+        return 1
+    fi
+}
