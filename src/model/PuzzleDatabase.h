@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/SymbolSet.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace zentile {
+
+// Entries 0..80: the clues (0 = none); 81..161: the solution. Entry k belongs to the cell
+// of column k / 9, row k % 9.
+using PuzzleRecord = std::array<int32_t, 162>;
+
+inline constexpr int kDatabaseLevels = 5;
+inline constexpr int kCustomLevel = 5;
+inline constexpr std::array<uint32_t, kDatabaseLevels> kLevelRecordCounts = {124, 1648, 2807,
+                                                                             1877, 451};
+inline constexpr std::array<std::string_view, 6> LevelNames = {
+    "Very Easy", "Easy", "Medium", "Hard", "Very Hard", "Custom"};
+
+inline constexpr int kWordCount = 430;
+extern const std::array<std::string_view, kWordCount> WordList;
+
+// Copies the record that the game number selects in the level (0..4) and fills the symbols:
+// digits for the classic game, or the letters of the number's word, assigned so that the
+// solved top row spells it. symbols[0] is left as it is in the letter game.
+void LookupPuzzle(int32_t level, uint32_t gameNumber, bool classic, PuzzleRecord& record,
+                  SymbolSet& symbols);
+
+} // namespace zentile
