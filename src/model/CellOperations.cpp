@@ -34,12 +34,16 @@ void ShowHint(Game& game, Cell& cell) {
     cell.value = cell.solution;
 }
 
-void CheckCompletion(const Grid& grid, Host& host) {
+bool IsComplete(const Grid& grid) {
     for (const Cell& cell : grid) {
         // A hint's digit is not the player's and goes again: it does not complete the grid.
-        if (!cell.given && (cell.value != cell.solution || cell.hinted)) return;
+        if (!cell.given && (cell.value != cell.solution || cell.hinted)) return false;
     }
-    host.PostPuzzleSolved();
+    return true;
+}
+
+void CheckCompletion(const Grid& grid, Host& host) {
+    if (IsComplete(grid)) host.PostPuzzleSolved();
 }
 
 } // namespace zentile

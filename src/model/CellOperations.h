@@ -18,7 +18,9 @@ void SetValue(Game& game, Host& host, Cell& cell, int32_t d);
 void TogglePencilMark(Game& game, Cell& cell, int32_t d);
 // Shows the solution digit for a moment; not an entry, not logged.
 void ShowHint(Game& game, Cell& cell);
-// Posts "puzzle solved" when every non-given cell holds its solution as the player's entry.
+// Every non-given cell holds its solution as the player's entry (a hint's digit is no entry).
+bool IsComplete(const Grid& grid);
+// Posts "puzzle solved" when the grid is complete.
 void CheckCompletion(const Grid& grid, Host& host);
 
 } // namespace zentile

@@ -1,16 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace zentile {
 
 struct Game;
 class Host;
 struct CoreHooks;
-
-inline constexpr std::string_view kNoEmptyTilesMessage = "There are no empty tiles on the grid.";
-inline constexpr std::string_view kHintErrorCaption = "Error";
 
 // Help at a price: hints, Solve, and the display switches.
 class Assistance {

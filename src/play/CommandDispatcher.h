@@ -30,8 +30,8 @@ public:
     bool Execute(CommandId id);
 
     // Supplies the handler of a command whose table row has none (files, dialogs, printing,
-    // help, about, exit). A table handler is not replaced.
-    void Bind(CommandId id, std::function<void()> handler);
+    // help, about, exit). A table handler is not replaced; returns whether the handler was taken.
+    bool Bind(CommandId id, std::function<void()> handler);
 
 private:
     bool HasHandler(const CommandRow& row) const;
