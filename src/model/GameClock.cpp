@@ -21,17 +21,16 @@ void GameClock::Stop(int64_t now) {
 
 std::string FormatElapsed(int64_t s) {
     s = std::max<int64_t>(0, s);
+    // Days are not shown: from 24 hours on the hours start again at 00.
     const int64_t days = s / 86400;
-    const int64_t hours = s / 3600 - 24 * days;
-    const int64_t minutes = s / 60 - 60 * (s / 3600);
-    const int64_t seconds = s - 60 * (s / 60);
-    char text[32];
+    const int hours = static_cast<int>(s / 3600 - 24 * days);
+    const int minutes = static_cast<int>(s / 60 - 60 * (s / 3600));
+    const int seconds = static_cast<int>(s - 60 * (s / 60));
+    char text[16];
     if (hours > 0)
-        std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(hours),
-                      static_cast<long long>(minutes), static_cast<long long>(seconds));
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, seconds);
     else
-        std::snprintf(text, sizeof text, "   %02lld:%02lld", static_cast<long long>(minutes),
-                      static_cast<long long>(seconds));
+        std::snprintf(text, sizeof text, "   %02d:%02d", minutes, seconds);
     return text;
 }
 
