@@ -26,7 +26,7 @@ std::string FormatElapsed(int64_t s) {
     const int hours = static_cast<int>(s / 3600 - 24 * days);
     const int minutes = static_cast<int>(s / 60 - 60 * (s / 3600));
     const int seconds = static_cast<int>(s - 60 * (s / 60));
-    char text[16];
+    char text[40];
     if (hours > 0)
         std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, seconds);
     else
