@@ -3,6 +3,7 @@
 #include "model/SymbolSet.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -14,10 +15,27 @@ using PuzzleRecord = std::array<int32_t, 162>;
 
 inline constexpr int kDatabaseLevels = 5;
 inline constexpr int kCustomLevel = 5;
-inline constexpr std::array<uint32_t, kDatabaseLevels> kLevelRecordCounts = {124, 1648, 2807,
-                                                                             1877, 451};
-inline constexpr std::array<std::string_view, 6> LevelNames = {
-    "Very Easy", "Easy", "Medium", "Hard", "Very Hard", "Custom"};
+inline constexpr std::array<uint32_t, kDatabaseLevels> kLevelRecordCounts = {124, 1648, 2807, 1877,
+                                                                             451};
+inline constexpr std::array<std::string_view, 6> LevelNames = {"Very Easy", "Easy",      "Medium",
+                                                               "Hard",      "Very Hard", "Custom"};
+
+// A record as the program stores it: its 162 entries as the characters '0'..'9' (a string
+// literal, hence the terminating zero). Digits keep the compiled-in tables small.
+inline constexpr std::size_t kPuzzleTextLength = 162;
+using PuzzleText = char[kPuzzleTextLength + 1];
+
+// One level's table, constant data compiled in from data/level<N>.txt.
+struct PuzzleTable {
+    const PuzzleText* records;
+    uint32_t count;
+
+    std::string_view Text(uint32_t index) const { return {records[index], kPuzzleTextLength}; }
+    PuzzleRecord Record(uint32_t index) const;
+};
+
+// Indexed by level 0..4; table N holds kLevelRecordCounts[N] records.
+extern const std::array<PuzzleTable, kDatabaseLevels> PuzzleDatabase;
 
 inline constexpr int kWordCount = 430;
 extern const std::array<std::string_view, kWordCount> WordList;

@@ -1,0 +1,47 @@
+#include "model/Game.h"
+
+#include "model/Hints.h"
+#include "model/Host.h"
+#include "model/PuzzleDatabase.h"
+
+namespace zentile {
+
+void Initialise(Game& game, Host& host) {
+    game.random.Seed(static_cast<uint32_t>(host.Now()));
+    game.grid.ResetAll();
+}
+
+void ClearPlayRecord(Game& game) {
+    game.undoLog.Clear();
+    game.session.branchOpen = false;
+    game.session.statistics = {};
+}
+
+void EndGame(Game& game, int64_t now) {
+    game.session.clock.clockText = FormatElapsed(game.session.ElapsedSeconds(now));
+    ClearPlayRecord(game);
+    game.session.state = GameState::NoGame;
+}
+
+void StartNumberedGame(Game& game, Host& host, uint32_t number) {
+    GameSession& session = game.session;
+    EndPendingHints(game, host);
+    ClearPlayRecord(game);
+    session.state = GameState::Playing;
+    session.clock.Start(host.Now());
+    // An own puzzle was played last (or a stored level is out of range): back to Medium.
+    if (session.level < 0 || session.level >= kDatabaseLevels) session.level = 2;
+    session.gameNumber = number;
+
+    PuzzleRecord record{};
+    LookupPuzzle(session.level, number, game.options.NumberGame, record, game.symbols);
+    for (int32_t k = 0; k < Grid::cellCount; ++k) {
+        Cell& cell = game.grid[k];
+        cell.Reset(k / Grid::rowCount, k % Grid::rowCount);
+        cell.given = record[k] != 0;
+        cell.solution = record[Grid::cellCount + k];
+    }
+    host.SymbolsChanged(game.symbols);
+}
+
+} // namespace zentile
