@@ -14,12 +14,20 @@ protected:
         ASSERT_TRUE(Run(cmd::CreateGame));
         ASSERT_EQ(game.session.state, GameState::Editing);
     }
-    // Types the clues of a database puzzle, the way the editor's input places them.
+    // Types the clues of a database puzzle as the player does: picks each digit on the
+    // toolbar and clicks its cells.
     PuzzleRecord TypeDatabasePuzzle(int32_t level, uint32_t number) {
         PuzzleRecord record{};
         SymbolSet unused = kClassicSymbols;
         LookupPuzzle(level, number, true, record, unused);
-        for (int32_t k = 0; k < Grid::cellCount; ++k) game.grid[k].SetSolution(record[k]);
+        game.layout = {40, 30, 10, 10};
+        for (int32_t d = 1; d <= 9; ++d) {
+            EXPECT_TRUE(Run(static_cast<CommandId>(cmd::Erase + d)));
+            for (int32_t k = 0; k < Grid::cellCount; ++k)
+                if (record[k] == d)
+                    controller.input.LeftButtonDown(10 + 40 * (k / 9) + 20, 10 + 30 * (k % 9) + 15);
+        }
+        for (int32_t k = 0; k < Grid::cellCount; ++k) EXPECT_EQ(game.grid[k].solution, record[k]);
         return record;
     }
     void ExpectOnlyMessage(std::string_view text) {
