@@ -11,10 +11,12 @@ namespace zentile {
 
 namespace {
 
-// The table is laid out for tab stops every eight character widths, the widest line (the
-// rule) reaches column 74, and the list has three heading lines and ten results.
-constexpr int kTabColumns = 8;
-constexpr int kTableColumns = 76;
+// The table's tabs line its columns up when the headings ("Original" fills eight columns)
+// and the times ("01:02:05") stay short of a tab stop: so a stop every nine columns. The
+// widest line, the rule, then reaches column 75; the list has three heading lines and ten
+// results.
+constexpr int kTabColumns = 9;
+constexpr int kTableColumns = 77;
 constexpr int kTableLines = 14;
 
 } // namespace
@@ -30,8 +32,8 @@ BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget
     // The page is made as large as the longest list, so there is nothing to scroll to.
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setBackgroundRole(QPalette::Window);
-    view->viewport()->setBackgroundRole(QPalette::Window);
+    // Drawn straight on the page, as a label would be.
+    view->viewport()->setAutoFillBackground(false);
 
     const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     view->setFont(font);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zentile {
 
@@ -27,6 +28,10 @@ CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, &CBestResultsSheet::OnResetResults);
 
+    // The two buttons alike, with room around the longer text.
+    const int width = std::max(ok->sizeHint().width(), reset->sizeHint().width()) + 16;
+    ok->setMinimumWidth(width);
+    reset->setMinimumWidth(width);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

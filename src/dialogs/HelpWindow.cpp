@@ -39,6 +39,7 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     resize(720, 600);
 
     browser->setOpenExternalLinks(true);
+    browser->document()->setDocumentMargin(12);
     browser->setSearchPaths({QFileInfo(indexPath).absolutePath()});
 
     auto* toolbar = new QToolBar(this);

@@ -131,6 +131,15 @@ void BestResultsSheetTests::tableColumnsLineUpOnTheTabStops() {
     sheet.Tabs()->setCurrentIndex(1);
     QPlainTextEdit& view = *sheet.Page(1)->TextView();
 
+    // Each heading's second line stands under its first: "Time" under "Original", "(secs)"
+    // under "Penalty".
+    const auto under = [&](int column1, int length, int column2) {
+        const qreal left2 = LeftOf(view, 1, column2);
+        return left2 >= LeftOf(view, 0, column1) && left2 < LeftOf(view, 0, column1 + length);
+    };
+    QVERIFY(under(QString("\t").size(), 8, QString("\t  ").size()));
+    QVERIFY(under(QString("\tOriginal\t\t").size(), 7, QString("\t  Time\t\t  ").size()));
+
     // Heading "Penalty" and the penalties start on one tab stop, "Total Time" and the totals
     // on the next but one.
     const qreal penalty = LeftOf(view, 0, QString("\tOriginal\t\t").size());
