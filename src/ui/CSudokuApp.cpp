@@ -1,6 +1,8 @@
 #include "ui/CSudokuApp.h"
 
 #include "solver/SudokuSolver.h"
+#include "store/StoreAndEditor.h"
+#include "store/StoreTexts.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/QSettingsStore.h"
@@ -17,8 +19,11 @@ namespace zentile {
 
 namespace {
 
-inline constexpr char kOrganisation[] = "Quantelo";
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QIcon ProgramIcon() {
     QIcon icon;
@@ -38,12 +43,12 @@ CSudokuApp::~CSudokuApp() {
 
 bool CSudokuApp::InitInstance() {
     InitialiseResources();
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
-    QCoreApplication::setApplicationName(
-        QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size()));
+    QCoreApplication::setOrganizationName(ToQString(kCompanyName));
+    QCoreApplication::setApplicationName(ToQString(kApplicationName));
     settings = std::make_unique<QSettingsStore>();
     // The solver's matrix is built once, before there is a window.
     solver = std::make_unique<CSudokuSolver>();
+    store = std::make_unique<StoreAndEditor>(controller, *settings, *solver);
 
     mainFrame = std::make_unique<CMainFrame>(controller);
     host.Attach(mainFrame.get(), &mainFrame->View());
@@ -72,6 +77,7 @@ bool CSudokuApp::InitInstance() {
 void CSudokuApp::CreateView() {
     Initialise(game, host);
     host.StartTimer(kClockTimerId, 1000, true);
+    store->LoadStoredState();
     mainFrame->RefreshCommandStates();
 }
 

@@ -11,6 +11,7 @@ namespace zentile {
 class CMainFrame;
 class CSudokuSolver;
 class SettingsStore;
+class StoreAndEditor;
 
 // The application: the game, the solver, the settings and the main window, brought up in
 // order by InitInstance. A QApplication must exist first; the message loop is the caller's.
@@ -30,6 +31,7 @@ public:
     GameController& Controller() { return controller; }
     CMainFrame* MainFrame() const { return mainFrame.get(); }
     SettingsStore* Settings() const { return settings.get(); }
+    StoreAndEditor* Store() const { return store.get(); }
 
 private:
     // The game view's creation step: the model, the clock timer, the options, the best results.
@@ -40,6 +42,7 @@ private:
     GameController controller;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<CSudokuSolver> solver;
+    std::unique_ptr<StoreAndEditor> store;
     std::unique_ptr<CMainFrame> mainFrame;
 };
 

@@ -1,13 +1,12 @@
 #include "ui/QSettingsStore.h"
 
+#include "store/StoreTexts.h"
+
 #include <QByteArray>
 
 namespace zentile {
 
 namespace {
-
-inline constexpr char kOrganisation[] = "Quantelo";
-inline constexpr char kApplication[] = "Zentile";
 
 QString Key(std::string_view section, std::string_view key) {
     return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
@@ -17,8 +16,8 @@ QString Key(std::string_view section, std::string_view key) {
 } // namespace
 
 QSettingsStore::QSettingsStore()
-    : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
-               QString::fromLatin1(kApplication)) {}
+    : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(kCompanyName),
+               QString::fromUtf8(kApplicationName)) {}
 
 QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
     return settings.value(Key(section, key));

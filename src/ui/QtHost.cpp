@@ -1,6 +1,6 @@
 #include "ui/QtHost.h"
 
-#include "ui/UiTexts.h"
+#include "store/StoreTexts.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -34,8 +34,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }
 
 std::optional<std::string> ChosenFile(QFileDialog& dialog) {
-    dialog.setNameFilter(QString::fromLatin1(ui_text::kSavedGameFilter));
-    dialog.setDefaultSuffix(QString::fromLatin1(ui_text::kSavedGameSuffix));
+    dialog.setNameFilter(ToQString(kSavedGameFilter));
+    dialog.setDefaultSuffix(ToQString(kSavedGameExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     // File names are bytes to the C++ streams that read and write them.
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();

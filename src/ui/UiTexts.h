@@ -16,7 +16,4 @@ inline constexpr char kLevelPaneSizing[] = "Level: Very Easy   ";
 inline constexpr char kGamePaneSizing[] = "Game: 12345678";
 inline constexpr char kTimePaneSizing[] = "               ";
 
-inline constexpr char kSavedGameFilter[] = "Zentile (*.ztg)";
-inline constexpr char kSavedGameSuffix[] = "ztg";
-
 } // namespace zentile::ui_text
