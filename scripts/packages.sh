@@ -8,6 +8,13 @@ ZENTILE_BUILD_PACKAGES=(
     fonts-liberation2
 )
 
+# What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and
+# the metric twin of the face the grid is drawn in.
+ZENTILE_PLAY_PACKAGES=(
+    qt6-qpa-plugins
+    fonts-liberation2
+)
+
 # Installs whatever of "$@" is missing: as root directly, through sudo when it needs no
 # password, otherwise prints the exact command and fails.
 zentile_install_missing() {
