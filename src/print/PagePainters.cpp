@@ -64,9 +64,9 @@ void DrawFooter(QPainter& painter, int32_t width, int32_t height) {
     const QRect band(0, height - page::kFooterHeight, width, page::kFooterHeight);
     const QFont font = PrintFont(page::kFooterFontHeight, true);
     // The blanks at either end are part of the texts: they keep them off the page's edges.
-    constexpr int kKeepBlanks = Qt::AlignTop | Qt::TextWordWrap | Qt::TextIncludeTrailingSpaces;
-    DrawText(painter, band, Qt::AlignLeft | kKeepBlanks, font, Text(kFooterCredit));
-    DrawText(painter, band, Qt::AlignRight | kKeepBlanks, font, Text(kFooterAddress));
+    constexpr int kWrappedTop = Qt::AlignTop | Qt::TextWordWrap;
+    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font, Text(kFooterCredit));
+    DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, Text(kFooterAddress));
 }
 
 void DrawGridLines(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,

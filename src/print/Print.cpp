@@ -12,6 +12,11 @@ namespace zentile {
 
 namespace {
 
+QString DocumentName() {
+    return QString::fromUtf8(kPrintDocumentName.data(),
+                             static_cast<qsizetype>(kPrintDocumentName.size()));
+}
+
 double LayoutScale(const QPrinter& printer) {
     return static_cast<double>(printer.resolution()) / page::kPrintResolution;
 }
@@ -26,8 +31,7 @@ PageMetrics ReadPageMetrics(const QPrinter& printer) {
 
 void PrintPages(const PrintJob& job, QPrinter& printer) {
     if (job.PageCount() == 0) return;
-    printer.setDocName(QString::fromUtf8(kPrintDocumentName.data(),
-                                         static_cast<qsizetype>(kPrintDocumentName.size())));
+    printer.setDocName(DocumentName());
     printer.setResolution(page::kPrintResolution);
 
     QPainter painter;
@@ -59,6 +63,7 @@ void PrintPages(const PrintJob& job, QPrinter& printer) {
 void Print(const PrintJob& job, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(page::kPrintResolution);
+    printer.setDocName(DocumentName()); // also names the PDF file the dialog proposes
 
     QPrintDialog dialog(&printer, parent);
     // Printer, copies and page size only: no page range, selection or current page, since
