@@ -1,0 +1,27 @@
+#pragma once
+
+namespace zentile {
+
+struct Game;
+class Host;
+class CSudokuSolver;
+
+// The player's own puzzle: Create Game empties the board for typing clues, Save and Play
+// has the solver check that they allow exactly one solution and plays them as level 5,
+// Cancel Edit Mode leaves the editor for an empty board.
+class PuzzleEditor {
+public:
+    PuzzleEditor(Game& game, Host& host, CSudokuSolver& solver)
+        : game(game), host(host), solver(solver) {}
+
+    void CreateGame();
+    void SaveAndPlay();
+    void CancelEditMode();
+
+private:
+    Game& game;
+    Host& host;
+    CSudokuSolver& solver;
+};
+
+} // namespace zentile

@@ -1,0 +1,135 @@
+#include "store/BestResults.h"
+
+#include "model/GameClock.h"
+#include "model/PlayStatistics.h"
+#include "store/SettingsStore.h"
+#include "store/StoreTexts.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zentile {
+
+namespace {
+
+void PutLittleEndian(uint8_t* out, uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+uint64_t GetLittleEndian(const uint8_t* in, int bytes) {
+    uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i) value |= static_cast<uint64_t>(in[i]) << (8 * i);
+    return value;
+}
+
+bool ListIsConsistent(const ResultList& list) {
+    bool seenEmpty = false;
+    int64_t previousTotal = 0;
+    for (const ResultRecord& record : list) {
+        if (record.Empty()) {
+            seenEmpty = true;
+            continue;
+        }
+        if (seenEmpty || record.penalty < 0 || record.originalTime < 0) return false;
+        if (record.originalTime > std::numeric_limits<int64_t>::max() - record.penalty)
+            return false;
+        if (record.totalTime != record.originalTime + record.penalty) return false;
+        if (record.totalTime < previousTotal) return false;
+        previousTotal = record.totalTime;
+    }
+    return true;
+}
+
+constexpr bool IsDatabaseLevel(int32_t level) {
+    return level >= 0 && level < kDatabaseLevels;
+}
+
+} // namespace
+
+ResultListImage EncodeResultList(const ResultList& list) {
+    ResultListImage image{};
+    uint8_t* out = image.data();
+    for (const ResultRecord& record : list) {
+        PutLittleEndian(out, static_cast<uint64_t>(record.originalTime), 8);
+        PutLittleEndian(out + 8, static_cast<uint32_t>(record.penalty), 4);
+        PutLittleEndian(out + 12, static_cast<uint64_t>(record.totalTime), 8);
+        out += kResultRecordBytes;
+    }
+    return image;
+}
+
+std::optional<ResultList> DecodeResultList(std::span<const uint8_t> bytes) {
+    if (bytes.size() != kResultListBytes) return std::nullopt;
+    ResultList list;
+    const uint8_t* in = bytes.data();
+    for (ResultRecord& record : list) {
+        record.originalTime = static_cast<int64_t>(GetLittleEndian(in, 8));
+        record.penalty = static_cast<int32_t>(static_cast<uint32_t>(GetLittleEndian(in + 8, 4)));
+        record.totalTime = static_cast<int64_t>(GetLittleEndian(in + 12, 8));
+        if (record.Empty()) record = ResultRecord{};
+        in += kResultRecordBytes;
+    }
+    if (!ListIsConsistent(list)) return std::nullopt;
+    return list;
+}
+
+void BestResultsTable::LoadBestResults() {
+    for (int32_t level = 0; level < kDatabaseLevels; ++level) {
+        const auto bytes = store.ReadBinary(kBestResultsSection, LevelNames[level]);
+        const auto list = bytes ? DecodeResultList(*bytes) : std::nullopt;
+        if (!list) {
+            ResetBestResults();
+            return;
+        }
+        lists[level] = *list;
+    }
+}
+
+void BestResultsTable::InsertResult(int64_t originalTime, int32_t level,
+                                    const PlayStatistics& statistics) {
+    if (statistics.loadedGame || !IsDatabaseLevel(level)) return;
+    ResultRecord entry;
+    entry.originalTime = originalTime;
+    // The penalty is stored as a signed 32-bit number; a larger one (never reached in play)
+    // is kept at its largest value rather than wrapped into an empty slot's mark.
+    entry.penalty = static_cast<int32_t>(
+        std::min<uint32_t>(PenaltySeconds(statistics), std::numeric_limits<int32_t>::max()));
+    entry.totalTime = originalTime + entry.penalty;
+
+    ResultList& list = lists[level];
+    // The first empty slot, or the first one with a greater total: equal totals rank by age.
+    const auto place = std::find_if(list.begin(), list.end(), [&](const ResultRecord& slot) {
+        return slot.Empty() || entry.totalTime < slot.totalTime;
+    });
+    if (place == list.end()) return;
+    std::move_backward(place, list.end() - 1, list.end());
+    *place = entry;
+    SaveBestResults();
+}
+
+void BestResultsTable::SaveBestResults() {
+    for (int32_t level = 0; level < kDatabaseLevels; ++level)
+        store.WriteBinary(kBestResultsSection, LevelNames[level], EncodeResultList(lists[level]));
+}
+
+void BestResultsTable::ResetBestResults() {
+    lists.fill(ResultList{});
+    SaveBestResults();
+}
+
+std::string BestResultsTable::FormatBestResults(int32_t level) const {
+    std::string text = "\tOriginal\t\tPenalty\t\tTotal Time\n"
+                       "\t  Time\t\t  (secs)\n"
+                       "\t " +
+                       std::string(65, '-') + "\n";
+    if (!IsDatabaseLevel(level)) return text;
+    for (std::size_t i = 0; i < kResultSlots; ++i) {
+        const ResultRecord& record = lists[level][i];
+        if (record.Empty()) continue;
+        text += std::to_string(i + 1) + "\t" + FormatElapsed(record.originalTime) + "\t\t" +
+                std::to_string(record.penalty) + "\t\t" + FormatElapsed(record.totalTime) + "\n";
+    }
+    return text;
+}
+
+} // namespace zentile

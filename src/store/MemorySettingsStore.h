@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/SettingsStore.h"
+
+#include <cstddef>
+#include <map>
+#include <utility>
+#include <variant>
+
+namespace zentile {
+
+// A settings store held in memory, for tests and for a run that must leave no trace. Values
+// keep the form they were written in; reading one in another form converts the way a
+// settings file would (an integer reads as its decimal text and back).
+class MemorySettingsStore : public SettingsStore {
+public:
+    using Value = std::variant<std::string, int32_t, std::vector<uint8_t>>;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) override;
+    bool WriteString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+    int32_t ReadInt(std::string_view section, std::string_view key, int32_t defaultValue) override;
+    bool WriteInt(std::string_view section, std::string_view key, int32_t value) override;
+    std::optional<std::vector<uint8_t>> ReadBinary(std::string_view section,
+                                                   std::string_view key) override;
+    bool WriteBinary(std::string_view section, std::string_view key,
+                     std::span<const uint8_t> bytes) override;
+
+    const Value* Find(std::string_view section, std::string_view key) const;
+    void Erase(std::string_view section, std::string_view key);
+
+    // Successful writes so far, so that a test can tell that nothing was written.
+    std::size_t writes = 0;
+    // Makes every write fail, as a store on a read-only medium would.
+    bool failWrites = false;
+
+private:
+    bool Write(std::string_view section, std::string_view key, Value value);
+
+    std::map<std::pair<std::string, std::string>, Value, std::less<>> values;
+};
+
+} // namespace zentile
