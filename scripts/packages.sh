@@ -5,7 +5,7 @@ ZENTILE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     qt6-base-dev libgl-dev
-    fonts-liberation2
+    fonts-liberation2 poppler-utils
 )
 
 # Installs whatever of "$@" is missing: as root directly, through sudo when it needs no
