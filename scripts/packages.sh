@@ -5,7 +5,7 @@ ZENTILE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     qt6-base-dev libgl-dev
-    fonts-liberation2
+    fonts-liberation2 poppler-utils
 )
 
 # What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and
