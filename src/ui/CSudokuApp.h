@@ -23,7 +23,8 @@ public:
     CSudokuApp& operator=(const CSudokuApp&) = delete;
 
     // Start-up: the settings area, the solver, the main window with the game view's creation
-    // step, then the window shown normally with its icon. False when the window cannot be made.
+    // step, then the window shown normally with its icon. True once the window is up; its parts
+    // are compiled in, so only a failed allocation, which throws, can stop it.
     bool InitInstance();
 
     Game& GetGame() { return game; }
