@@ -1,5 +1,6 @@
 #include "ui/CSudokuApp.h"
 
+#include "print/PrintCommands.h"
 #include "solver/SudokuSolver.h"
 #include "store/StoreAndEditor.h"
 #include "store/StoreTexts.h"
@@ -63,6 +64,9 @@ bool CSudokuApp::InitInstance() {
         }
     });
     controller.commands.Bind(cmd::Exit, [this] { mainFrame->close(); });
+    controller.commands.Bind(cmd::PrintCurrentPuzzle,
+                             [this] { PrintCurrentPuzzle(game, host, mainFrame.get()); });
+    controller.commands.Bind(cmd::PrintBooklet, [this] { PrintBooklet(game, mainFrame.get()); });
     CreateView();
 
     mainFrame->setWindowState(Qt::WindowNoState);

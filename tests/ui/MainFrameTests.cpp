@@ -36,11 +36,11 @@ const std::set<CommandId> kEnabledAtStart = {cmd::New,
                                              cmd::About,
                                              cmd::RevealToggle};
 
-// Their dialogs, printing and help come with windows of their own; until then the table has no
-// handler for them and shows them disabled.
-const std::set<CommandId> kNotYetAvailable = {
-    cmd::GameNumber,  cmd::PrintCurrentPuzzle, cmd::PrintBooklet, cmd::Difficulty, cmd::Options,
-    cmd::BestResults, cmd::HelpContents,       cmd::GoToWebsite,  cmd::About};
+// Their dialogs and help come with windows of their own; until then the table has no handler
+// for them and shows them disabled.
+const std::set<CommandId> kNotYetAvailable = {cmd::GameNumber,  cmd::Difficulty,   cmd::Options,
+                                              cmd::BestResults, cmd::HelpContents, cmd::GoToWebsite,
+                                              cmd::About};
 
 // One line per menu entry: a menu title opens with ">", "<" closes it, "-" is a separator.
 const QStringList kMenus = {
