@@ -5,6 +5,13 @@ ZENTILE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     qt6-base-dev libgl-dev
+    fonts-liberation2 poppler-utils
+)
+
+# What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and
+# the metric twin of the face the grid is drawn in.
+ZENTILE_PLAY_PACKAGES=(
+    qt6-qpa-plugins
     fonts-liberation2
 )
 

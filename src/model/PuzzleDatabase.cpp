@@ -2,6 +2,12 @@
 
 namespace zentile {
 
+namespace {
+
+constexpr int32_t kFallbackLevel = 2; // Medium
+
+} // namespace
+
 PuzzleRecord PuzzleTable::Record(uint32_t index) const {
     PuzzleRecord record{};
     const PuzzleText& text = records[index];
@@ -11,6 +17,9 @@ PuzzleRecord PuzzleTable::Record(uint32_t index) const {
 
 void LookupPuzzle(int32_t level, uint32_t gameNumber, bool classic, PuzzleRecord& record,
                   SymbolSet& symbols) {
+    // Callers only pass 0..4; anything else would read outside the tables, so it gets the
+    // session's own default level instead.
+    if (level < 0 || level >= kDatabaseLevels) level = kFallbackLevel;
     const PuzzleTable& table = PuzzleDatabase[static_cast<std::size_t>(level)];
     record = table.Record(gameNumber % table.count);
     if (classic) {

@@ -40,9 +40,10 @@ extern const std::array<PuzzleTable, kDatabaseLevels> PuzzleDatabase;
 inline constexpr int kWordCount = 430;
 extern const std::array<std::string_view, kWordCount> WordList;
 
-// Copies the record that the game number selects in the level (0..4) and fills the symbols:
-// digits for the classic game, or the letters of the number's word, assigned so that the
-// solved top row spells it. symbols[0] is left as it is in the letter game.
+// Copies the record that the game number selects in the level (0..4; any other level reads
+// Medium) and fills the symbols: digits for the classic game, or the letters of the number's
+// word, assigned so that the solved top row spells it. symbols[0] is left as it is in the
+// letter game.
 void LookupPuzzle(int32_t level, uint32_t gameNumber, bool classic, PuzzleRecord& record,
                   SymbolSet& symbols);
 

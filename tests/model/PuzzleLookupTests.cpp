@@ -80,6 +80,19 @@ TEST(PuzzleLookup, RepeatedLookupsAreIdentical) {
     }
 }
 
+TEST(PuzzleLookup, LevelOutsideTheTablesReadsMediumInstead) {
+    PuzzleRecord medium{};
+    SymbolSet mediumSymbols{};
+    LookupPuzzle(2, 1000000, false, medium, mediumSymbols);
+    for (int32_t level : {-1, 5, 99}) {
+        PuzzleRecord record{};
+        SymbolSet symbols{};
+        LookupPuzzle(level, 1000000, false, record, symbols);
+        EXPECT_EQ(record, medium) << level;
+        EXPECT_EQ(symbols, mediumSymbols) << level;
+    }
+}
+
 TEST(PuzzleLookup, TablesAndNamesHaveTheirFixedSizes) {
     uint32_t total = 0;
     for (int level = 0; level < kDatabaseLevels; ++level) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace zentile {
 
@@ -36,9 +37,7 @@ public:
     template <typename Container> void Shuffle(Container& items) {
         for (auto i = items.size(); i > 1; --i) {
             auto j = Below(static_cast<uint32_t>(i));
-            auto tmp = items[i - 1];
-            items[i - 1] = items[j];
-            items[j] = tmp;
+            std::swap(items[i - 1], items[j]);
         }
     }
 

@@ -1,0 +1,134 @@
+#include "print/PagePainters.h"
+
+#include "print/PageLayout.h"
+#include "print/PrintTexts.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace zentile {
+
+namespace {
+
+// The grid's pens are those of the game view; symbols and texts are black.
+const QColor kGridColour(0, 0, 255);
+const QColor kSymbolColour(0, 0, 0);
+constexpr int kBoxPenWidth = 4;
+constexpr int kCellPenWidth = 1;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Heights are in device pixels, so a page looks the same whatever dpi the surface reports.
+QFont PrintFont(int32_t height, bool italic = false) {
+    QFont font(Text(kPrintFontFace));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, height));
+    font.setWeight(QFont::Normal);
+    font.setItalic(italic);
+    return font;
+}
+
+// Text in a rectangle with the pen and font restored afterwards.
+void DrawText(QPainter& painter, const QRect& rect, int flags, const QFont& font,
+              const QString& text) {
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(kSymbolColour);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(rect, flags, text);
+    painter.restore();
+}
+
+constexpr int kWrappedTopCentre = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+
+void DrawGrid(QPainter& painter, const GridPlace& place, const PrintEntry& entry, int32_t first) {
+    DrawGridLines(painter, place.left, place.top, place.cell, place.cell);
+    DrawGridSymbols(painter, place.left, place.top, place.cell, place.cell, entry, first);
+    DrawCaption(painter, place.left, place.top, place.cell, place.cell,
+                QString::fromStdString(Caption(entry)));
+}
+
+} // namespace
+
+void DrawHeading(QPainter& painter, int32_t width, const QString& text) {
+    const int32_t bandHeight = width / 10;
+    DrawText(painter, QRect(0, page::kHeadingTop, width, bandHeight), kWrappedTopCentre,
+             PrintFont(bandHeight / 3), text);
+}
+
+void DrawFooter(QPainter& painter, int32_t width, int32_t height) {
+    const QRect band(0, height - page::kFooterHeight, width, page::kFooterHeight);
+    const QFont font = PrintFont(page::kFooterFontHeight, true);
+    // The blanks at either end are part of the texts: they keep them off the page's edges.
+    constexpr int kWrappedTop = Qt::AlignTop | Qt::TextWordWrap;
+    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font, Text(kFooterCredit));
+    DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, Text(kFooterAddress));
+}
+
+void DrawGridLines(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
+                   int32_t cellHeight) {
+    const QPen boxPen(kGridColour, kBoxPenWidth);
+    const QPen cellPen(kGridColour, kCellPenWidth);
+    const int32_t right = left + 9 * cellWidth;
+    const int32_t bottom = top + 9 * cellHeight;
+    painter.save();
+    for (int32_t i = 0; i <= 9; ++i) {
+        const int32_t x = left + i * cellWidth;
+        painter.setPen(i % 3 == 0 ? boxPen : cellPen);
+        painter.drawLine(x, top, x, bottom);
+    }
+    for (int32_t j = 0; j <= 9; ++j) {
+        const int32_t y = top + j * cellHeight;
+        painter.setPen(j % 3 == 0 ? boxPen : cellPen);
+        painter.drawLine(left, y, right, y);
+    }
+    painter.restore();
+}
+
+void DrawGridSymbols(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
+                     int32_t cellHeight, const PrintEntry& entry, int32_t first) {
+    const QFont font = PrintFont(static_cast<int32_t>(cellHeight / 1.5));
+    constexpr int kCentredLine = Qt::AlignCenter | Qt::TextSingleLine;
+    for (int32_t i = 0; i < 9; ++i) {
+        for (int32_t j = 0; j < 9; ++j) {
+            const auto index = static_cast<std::size_t>(first + 9 * i + j);
+            if (index >= entry.values.size()) continue;
+            const int32_t v = entry.values[index];
+            if (v < 1 || v > 9) continue; // 0 is an empty cell
+            const QRect cell(left + i * cellWidth, top + j * cellHeight, cellWidth, cellHeight);
+            const char symbol = entry.symbols[static_cast<std::size_t>(v)];
+            DrawText(painter, cell, kCentredLine, font, QString(QLatin1Char(symbol)));
+        }
+    }
+}
+
+void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
+                 int32_t cellHeight, const QString& text) {
+    const QRect band(left, top + 9 * cellHeight + page::kCaptionGap, 9 * cellWidth,
+                     page::kCaptionHeight);
+    DrawText(painter, band, kWrappedTopCentre, PrintFont(page::kCaptionFontHeight), text);
+}
+
+void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
+    DrawHeading(painter, metrics.width, Text(kPuzzlePageHeading));
+    DrawFooter(painter, metrics.width, metrics.height);
+    for (int32_t slot = 0; slot < page::kPuzzlesPerPage && !cursor.AtEnd(); ++slot) {
+        DrawGrid(painter, PuzzleGridPlace(metrics, slot), cursor.Current(), 0);
+        cursor.Advance();
+    }
+}
+
+void DrawSolutionPage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
+    DrawHeading(painter, metrics.width, Text(kSolutionPageHeading));
+    DrawFooter(painter, metrics.width, metrics.height);
+    for (int32_t slot = 0; slot < page::kSolutionsPerPage && !cursor.AtEnd(); ++slot) {
+        DrawGrid(painter, SolutionGridPlace(slot), cursor.Current(), 81);
+        cursor.Advance();
+    }
+}
+
+} // namespace zentile

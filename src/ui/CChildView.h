@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+
+namespace zentile {
+
+class GameController;
+
+// The game view: paints the whole grid from the game on every paint and passes mouse presses
+// and key releases to the game's input rules. It holds no game data of its own.
+class CChildView : public QFrame {
+    Q_OBJECT
+public:
+    explicit CChildView(GameController& controller, QWidget* parent = nullptr);
+
+    // The client area, inside the sunken edge, in which the grid is laid out.
+    QRect ClientRect() const { return contentsRect(); }
+
+signals:
+    // Input or a posted message has been handled; the window refreshes its commands.
+    void inputHandled();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // The second press of a double click counts for nothing.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // Tab and Backtab are keys of the view like any other, not focus moves.
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    QPoint ClientPoint(const QPointF& widgetPoint) const;
+
+    GameController& controller;
+};
+
+} // namespace zentile

@@ -1,0 +1,171 @@
+#include "ui/CMainFrame.h"
+
+#include "model/Game.h"
+#include "model/Host.h"
+#include "play/CommandTable.h"
+#include "play/GameController.h"
+#include "ui/CChildView.h"
+#include "ui/CSudokuStatusBar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QWindowStateChangeEvent>
+#include <vector>
+
+namespace zentile {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
+    : QMainWindow(parent), controller(controller) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(ToQString(kApplicationTitle));
+    resize(kInitialSize);
+    setMinimumSize(kMinimumSize);
+
+    view = new CChildView(controller, this);
+    setCentralWidget(view);
+    // Keys always reach the game view.
+    setFocusProxy(view);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+
+    status = new CSudokuStatusBar(controller.game, controller.host, this);
+    setStatusBar(status);
+
+    connect(view, &CChildView::inputHandled, this, &CMainFrame::RefreshCommandStates);
+    connect(status, &CSudokuStatusBar::pauseToggled, this, [this] {
+        Redraw();
+        RefreshCommandStates();
+    });
+    RefreshCommandStates();
+}
+
+void CMainFrame::CreateActions() {
+    for (const CommandRow& row : CommandTable()) {
+        QString text = ToQString(row.menuText);
+        // The key shown beside the item may differ from the key that runs it (F5 and Ctrl+F5).
+        if (!row.menuKeyText.empty()) text += QLatin1Char('\t') + ToQString(row.menuKeyText);
+        auto* action = new QAction(text, this);
+        action->setObjectName(QStringLiteral("command%1").arg(row.id));
+        action->setData(row.id);
+        if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(row.shortcut)));
+        action->setStatusTip(ToQString(row.prompt));
+        action->setToolTip(ToQString(row.tooltip));
+        action->setCheckable(row.checkedRule != CheckRule::None);
+        if (row.toolbarImage >= 0) {
+            action->setIcon(images.Icon(row.toolbarImage));
+            action->setIconVisibleInMenu(false);
+        }
+        // A key with no menu item or button must still belong to the window to work.
+        if (row.menuText.empty() && row.toolbarImage < 0) addAction(action);
+        const CommandId id = row.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        actions[id] = action;
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    std::vector<QMenu*> open;
+    for (const MenuItem& item : MenuBar()) {
+        switch (item.kind) {
+        case MenuItemKind::BeginMenu: {
+            QMenu* menu = open.empty() ? menuBar()->addMenu(ToQString(item.title))
+                                       : open.back()->addMenu(ToQString(item.title));
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
+            open.push_back(menu);
+            break;
+        }
+        case MenuItemKind::EndMenu:
+            if (!open.empty()) open.pop_back();
+            break;
+        case MenuItemKind::Separator:
+            if (!open.empty()) open.back()->addSeparator();
+            break;
+        case MenuItemKind::Command:
+            if (!open.empty() && Action(item.id) != nullptr)
+                open.back()->addAction(Action(item.id));
+            break;
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(true);
+    toolBar->setFloatable(true);
+    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar->setIconSize(ToolbarImages::kImageSize);
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const CommandId id : ToolbarButtons()) {
+        if (QAction* action = Action(id))
+            toolBar->addAction(action);
+        else
+            toolBar->addSeparator();
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
+}
+
+QAction* CMainFrame::Action(CommandId id) const {
+    const auto it = actions.find(id);
+    return it == actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::RunCommand(CommandId id) {
+    controller.commands.Execute(id);
+    RefreshCommandStates();
+}
+
+void CMainFrame::RefreshCommandStates() {
+    for (const auto& [id, action] : actions) {
+        const CommandState state = controller.commands.Query(id);
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) action->setChecked(state.checked);
+    }
+    status->UpdatePanes();
+}
+
+void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
+    for (int32_t k = 1; k <= 9; ++k) {
+        QAction* action = Action(static_cast<CommandId>(cmd::Erase + k));
+        const auto image = ToolbarImages::SymbolImage(symbols[k]);
+        if (action != nullptr && image) action->setIcon(images.Icon(*image));
+    }
+}
+
+void CMainFrame::ClockTick() {
+    status->ClockTick();
+    RefreshCommandStates();
+}
+
+void CMainFrame::Redraw() {
+    update();
+    view->update();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool minimised = windowState().testFlag(Qt::WindowMinimized);
+    if (!minimised || change->oldState().testFlag(Qt::WindowMinimized)) return;
+    // Minimising pauses a timed game; restoring does not let it continue.
+    Game& game = controller.game;
+    if (game.options.TimedGame && Pause(game.session, controller.host.Now())) {
+        Redraw();
+        RefreshCommandStates();
+    }
+}
+
+} // namespace zentile

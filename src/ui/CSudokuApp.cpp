@@ -1,0 +1,88 @@
+#include "ui/CSudokuApp.h"
+
+#include "print/PrintCommands.h"
+#include "solver/SudokuSolver.h"
+#include "store/StoreAndEditor.h"
+#include "store/StoreTexts.h"
+#include "ui/CChildView.h"
+#include "ui/CMainFrame.h"
+#include "ui/QSettingsStore.h"
+
+#include <QApplication>
+#include <QIcon>
+
+// Resources live in the static UI library; this pulls them into the program.
+static void InitialiseResources() {
+    Q_INIT_RESOURCE(zentile);
+}
+
+namespace zentile {
+
+namespace {
+
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/icons/zentile-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+CSudokuApp::CSudokuApp() : controller(game, host) {}
+
+CSudokuApp::~CSudokuApp() {
+    // The window goes first: nothing may paint or tick into a game that is being taken down.
+    mainFrame.reset();
+}
+
+bool CSudokuApp::InitInstance() {
+    InitialiseResources();
+    QCoreApplication::setOrganizationName(ToQString(kCompanyName));
+    QCoreApplication::setApplicationName(ToQString(kApplicationName));
+    settings = std::make_unique<QSettingsStore>();
+    // The solver's matrix is built once, before there is a window.
+    solver = std::make_unique<CSudokuSolver>();
+    store = std::make_unique<StoreAndEditor>(controller, *settings, *solver);
+
+    mainFrame = std::make_unique<CMainFrame>(controller);
+    host.Attach(mainFrame.get(), &mainFrame->View());
+    host.SetSymbolsHandler(
+        [this](const SymbolSet& symbols) { mainFrame->ShowSymbolsOnToolbar(symbols); });
+    host.SetTimerHandler([this](int32_t id) {
+        if (id == kClockTimerId)
+            mainFrame->ClockTick();
+        else {
+            controller.OnTimer(id);
+            mainFrame->RefreshCommandStates();
+        }
+    });
+    controller.commands.Bind(cmd::Exit, [this] { mainFrame->close(); });
+    controller.commands.Bind(cmd::PrintCurrentPuzzle,
+                             [this] { PrintCurrentPuzzle(game, host, mainFrame.get()); });
+    controller.commands.Bind(cmd::PrintBooklet, [this] { PrintBooklet(game, mainFrame.get()); });
+    CreateView();
+
+    mainFrame->setWindowState(Qt::WindowNoState);
+    mainFrame->show();
+    mainFrame->View().setFocus();
+    const QIcon icon = ProgramIcon();
+    mainFrame->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+    return true;
+}
+
+void CSudokuApp::CreateView() {
+    Initialise(game, host);
+    host.StartTimer(kClockTimerId, 1000, true);
+    store->LoadStoredState();
+    mainFrame->RefreshCommandStates();
+}
+
+} // namespace zentile

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace zentile {
+
+struct Game;
+class Host;
+
+// The status bar: the message pane ("Ready" or the prompt of a menu item or toolbar button),
+// then the level, game number and time panes. A click on the time pane pauses the game or
+// lets it continue.
+class CSudokuStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    enum Pane { MessagePane = 0, LevelPane = 1, GamePane = 2, TimePane = 3 };
+
+    CSudokuStatusBar(Game& game, Host& host, QWidget* parent = nullptr);
+
+    QLabel* PaneLabel(Pane pane) const;
+    // The text the pane shows now: a prompt over the message pane while one is shown.
+    QString PaneText(Pane pane) const;
+
+    // The level and game panes from the session, done whenever the program is idle.
+    void UpdatePanes();
+    // Once a second: the running or final time, or while paused "Pause" blinking with the
+    // frozen time.
+    void ClockTick();
+
+signals:
+    // The time pane paused the game or let it continue; the whole window is to be redrawn.
+    void pauseToggled();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* AddPane(const char* sizingText);
+
+    Game& game;
+    Host& host;
+    QLabel* message;
+    QLabel* level;
+    QLabel* number;
+    QLabel* time;
+    bool blink = true; // keeps its phase from one pause to the next
+};
+
+} // namespace zentile

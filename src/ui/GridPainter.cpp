@@ -1,0 +1,193 @@
+#include "ui/GridPainter.h"
+
+#include "model/Game.h"
+#include "ui/GridPalette.h"
+#include "ui/UiTexts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygon>
+
+namespace zentile {
+
+namespace {
+
+using namespace grid_geometry;
+
+// The face's em height per pixel of character cell, measured once at a large size.
+qreal EmPerCellHeight() {
+    static const qreal ratio = [] {
+        QFont font(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(1000);
+        const QFontMetricsF metrics(font);
+        const qreal cell = metrics.ascent() + metrics.descent();
+        return cell > 0 ? 1000.0 / cell : 1.0;
+    }();
+    return ratio;
+}
+
+QString Symbol(const Game& game, int32_t digit) {
+    if (digit < 0 || digit > 9) return {};
+    return QString(QChar::fromLatin1(game.symbols[digit]));
+}
+
+void DrawCentred(QPainter& painter, const QRect& rect, QRgb colour, const QString& text) {
+    painter.setPen(QColor(colour));
+    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+void FillDisc(QPainter& painter, const QRect& rect, const QBrush& brush) {
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush);
+    painter.drawEllipse(rect);
+    painter.setBrush(Qt::NoBrush);
+}
+
+bool IsHighlighted(const Cell& cell, const Game& game) {
+    const int32_t digit = game.session.currentDigit;
+    if (!game.options.HighlightSelection || digit <= 0) return false;
+    return (cell.given && cell.solution == digit) || cell.value == digit;
+}
+
+QRgb EntryColour(const Cell& cell, const Game& game) {
+    QRgb colour = grid_colour::kEntry;
+    if (game.options.CheckGuess && cell.value != cell.solution) colour = grid_colour::kWrong;
+    if (cell.inBranch) colour = grid_colour::kWrong;
+    if (game.session.state == GameState::Paused) colour = grid_colour::kPaused;
+    return colour;
+}
+
+QString PencilText(const Cell& cell, const Game& game) {
+    QString text;
+    for (int32_t d = 1; d <= 9; ++d)
+        if (cell.HasPencilMark(d)) text += QLatin1Char(' ') + Symbol(game, d);
+    return text;
+}
+
+} // namespace
+
+QFont GridFont(int characterCellHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // The height names the whole character cell; the toolkit's pixel size is the smaller em.
+    font.setPixelSize(qMax(1, qRound(characterCellHeight * EmPerCellHeight())));
+    return font;
+}
+
+void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
+    const GridPalette& palette = ThePalette();
+    const QRect rect(cell.left, cell.top, cell.width, cell.height);
+    painter.fillRect(rect, (cell.column + cell.row) % 2 == 0 ? palette.evenCell : palette.oddCell);
+
+    const QRect disc = rect.adjusted(kDiscInset, kDiscInset, -kDiscInset, -kDiscInset);
+    if (cell.hinted) FillDisc(painter, disc, palette.hint);
+    if (IsHighlighted(cell, game)) FillDisc(painter, disc, palette.highlight);
+
+    const int symbolHeight = cell.height * 2 / 3; // the cell height / 1.5, fraction dropped
+    if (symbolHeight <= 0) return;
+    painter.setFont(GridFont(symbolHeight));
+    const bool paused = game.session.state == GameState::Paused;
+
+    if (cell.given) {
+        DrawCentred(painter, rect, paused ? grid_colour::kPaused : grid_colour::kGiven,
+                    Symbol(game, cell.solution));
+        return;
+    }
+    if (game.session.revealSolutions)
+        DrawCentred(painter, rect, grid_colour::kReveal, Symbol(game, cell.solution));
+    if (cell.value != 0) {
+        DrawCentred(painter, rect, EntryColour(cell, game), Symbol(game, cell.value));
+        return;
+    }
+
+    const QString pencil = PencilText(cell, game);
+    const int pencilHeight = cell.height / 3;
+    if (pencil.isEmpty() || game.session.hidePencilMarks || pencilHeight <= 0) return;
+    // Pencil marks keep the entry colour while paused.
+    painter.setPen(QColor(grid_colour::kEntry));
+    painter.setFont(GridFont(pencilHeight));
+    painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, pencil);
+}
+
+void DrawCursorFrame(QPainter& painter, const Cell& cell) {
+    const QBrush& brush = ThePalette().cursor;
+    const int x1 = cell.left + 2;
+    const int y1 = cell.top + 2;
+    const int x2 = cell.left + cell.width - 1; // exclusive, as the frame's rectangle is
+    const int y2 = cell.top + cell.height - 2;
+    if (x2 <= x1 || y2 <= y1) return;
+    painter.fillRect(QRect(x1, y1, x2 - x1, 1), brush);
+    painter.fillRect(QRect(x1, y2 - 1, x2 - x1, 1), brush);
+    painter.fillRect(QRect(x1, y1, 1, y2 - y1), brush);
+    painter.fillRect(QRect(x2 - 1, y1, 1, y2 - y1), brush);
+}
+
+void PaintGrid(QPainter& painter, QSize client, Game& game) {
+    const GridPalette& palette = ThePalette();
+    const QRect clientRect(QPoint(0, 0), client);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(clientRect, QColor(grid_colour::kBackground));
+
+    GridLayout& layout = game.layout;
+    layout.cellWidth = (client.width() - kAllowance) / Grid::columnCount;
+    layout.cellHeight = (client.height() - kAllowance) / Grid::rowCount;
+    layout.gridLeft = kGridOffset;
+    layout.gridTop = kGridOffset;
+    const int w = Grid::columnCount * layout.cellWidth + 26;
+    const int h = Grid::rowCount * layout.cellHeight + 26;
+
+    // The band: a shadowed upper-left part and a light lower-right part meeting on the
+    // diagonals, so the grid looks sunk into the window.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette.frameShadow);
+    painter.drawPolygon(QPolygon({QPoint(5, 5), QPoint(w + 5, 5), QPoint(w + 1, 9), QPoint(9, 9),
+                                  QPoint(9, h + 1), QPoint(5, h + 5)}),
+                        Qt::OddEvenFill);
+    painter.setBrush(palette.frameLight);
+    painter.drawPolygon(QPolygon({QPoint(w + 5, 5), QPoint(w + 5, h + 5), QPoint(5, h + 5),
+                                  QPoint(9, h + 1), QPoint(w + 1, h + 1), QPoint(w + 1, 9)}),
+                        Qt::OddEvenFill);
+    painter.setBrush(Qt::NoBrush);
+
+    for (Cell& cell : game.grid) {
+        cell.width = layout.cellWidth;
+        cell.height = layout.cellHeight;
+        cell.left = layout.gridLeft + cell.column * layout.cellWidth;
+        cell.top = layout.gridTop + cell.row * layout.cellHeight;
+        DrawCell(painter, cell, game);
+    }
+
+    // The lines go over the cell fills; every third one is a box border.
+    const int right = layout.gridLeft + Grid::columnCount * layout.cellWidth;
+    const int bottom = layout.gridTop + Grid::rowCount * layout.cellHeight;
+    for (int i = 0; i <= Grid::columnCount; ++i) {
+        const int x = layout.gridLeft + i * layout.cellWidth;
+        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
+        painter.drawLine(x, layout.gridTop, x, bottom);
+    }
+    for (int i = 0; i <= Grid::rowCount; ++i) {
+        const int y = layout.gridTop + i * layout.cellHeight;
+        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
+        painter.drawLine(layout.gridLeft, y, right, y);
+    }
+
+    const GameSession& session = game.session;
+    if (session.cursorColumn != -1 && Grid::Contains(session.cursorColumn, session.cursorRow))
+        DrawCursorFrame(painter, game.grid.At(session.cursorColumn, session.cursorRow));
+
+    if (session.state == GameState::Paused && client.height() / 4 > 0) {
+        painter.setFont(GridFont(client.height() / 4));
+        DrawCentred(painter, clientRect, grid_colour::kPaused,
+                    QString::fromLatin1(ui_text::kPaused));
+    }
+    painter.restore();
+}
+
+} // namespace zentile

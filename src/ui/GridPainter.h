@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+
+class QPainter;
+
+namespace zentile {
+
+struct Cell;
+struct Game;
+
+// Paints the whole picture of the game view into a client area of the given size (origin at
+// 0, 0): background, frame band, cells, grid lines, keyboard cursor and the pause overlay.
+// Besides reading the game it records the layout and every cell's pixel square, which mouse
+// input hit-tests against.
+void PaintGrid(QPainter& painter, QSize client, Game& game);
+
+// One cell in the square stored in it: fill, discs, then its symbol, entry or pencil marks.
+void DrawCell(QPainter& painter, const Cell& cell, const Game& game);
+
+// The keyboard cursor's one-pixel frame, inset 2 on the left and top, 1 on the right and 2 at
+// the bottom.
+void DrawCursorFrame(QPainter& painter, const Cell& cell);
+
+// The grid's "Arial" with a character cell (ascent plus descent) of the given height in pixels.
+QFont GridFont(int characterCellHeight);
+
+} // namespace zentile

@@ -1,0 +1,74 @@
+#include "ui/QSettingsStore.h"
+
+#include "store/StoreTexts.h"
+
+#include <QByteArray>
+
+namespace zentile {
+
+namespace {
+
+QString Key(std::string_view section, std::string_view key) {
+    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
+           QLatin1Char('/') + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+} // namespace
+
+QSettingsStore::QSettingsStore()
+    : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(kCompanyName),
+               QString::fromUtf8(kApplicationName)) {}
+
+QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
+    return settings.value(Key(section, key));
+}
+
+bool QSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
+    if (!settings.isWritable()) return false;
+    settings.setValue(Key(section, key), value);
+    // Written through at once: options are saved when they change, nothing at exit.
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+std::string QSettingsStore::ReadString(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue) {
+    const QVariant value = Read(section, key);
+    if (!value.isValid()) return std::string(defaultValue);
+    return value.toString().toStdString();
+}
+
+bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
+                                 std::string_view value) {
+    return Write(section, key,
+                 QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+}
+
+int32_t QSettingsStore::ReadInt(std::string_view section, std::string_view key,
+                                int32_t defaultValue) {
+    bool ok = false;
+    const int32_t value = Read(section, key).toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+bool QSettingsStore::WriteInt(std::string_view section, std::string_view key, int32_t value) {
+    return Write(section, key, value);
+}
+
+std::optional<std::vector<uint8_t>> QSettingsStore::ReadBinary(std::string_view section,
+                                                               std::string_view key) {
+    const QVariant value = Read(section, key);
+    // Only what was written as bytes; a text typed into the file is not a binary value.
+    if (value.typeId() != QMetaType::QByteArray) return std::nullopt;
+    const QByteArray bytes = value.toByteArray();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+bool QSettingsStore::WriteBinary(std::string_view section, std::string_view key,
+                                 std::span<const uint8_t> bytes) {
+    return Write(section, key,
+                 QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<qsizetype>(bytes.size())));
+}
+
+} // namespace zentile

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/SettingsStore.h"
+
+#include <QSettings>
+
+namespace zentile {
+
+// The settings store kept by QSettings: an INI file under the user's configuration folder,
+// organisation "Quantelo", application "Zentile"; a section is an INI group. Binary values are
+// stored as bytes.
+class QSettingsStore : public SettingsStore {
+public:
+    QSettingsStore();
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) override;
+    bool WriteString(std::string_view section, std::string_view key,
+                     std::string_view value) override;
+    int32_t ReadInt(std::string_view section, std::string_view key, int32_t defaultValue) override;
+    bool WriteInt(std::string_view section, std::string_view key, int32_t value) override;
+    std::optional<std::vector<uint8_t>> ReadBinary(std::string_view section,
+                                                   std::string_view key) override;
+    bool WriteBinary(std::string_view section, std::string_view key,
+                     std::span<const uint8_t> bytes) override;
+
+    QString FileName() const { return settings.fileName(); }
+
+private:
+    QVariant Read(std::string_view section, std::string_view key);
+    bool Write(std::string_view section, std::string_view key, const QVariant& value);
+
+    QSettings settings;
+};
+
+} // namespace zentile

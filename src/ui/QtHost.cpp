@@ -1,0 +1,125 @@
+#include "ui/QtHost.h"
+
+#include "store/StoreTexts.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+namespace zentile {
+
+namespace {
+
+static_assert(QtHost::kPuzzleSolvedEvent == QEvent::User + 1);
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::optional<std::string> ChosenFile(QFileDialog& dialog) {
+    dialog.setNameFilter(ToQString(kSavedGameFilter));
+    dialog.setDefaultSuffix(ToQString(kSavedGameExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // File names are bytes to the C++ streams that read and write them.
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+} // namespace
+
+QtHost::QtHost() = default;
+QtHost::~QtHost() = default;
+
+void QtHost::Attach(QWidget* window, QWidget* view) {
+    this->window = window;
+    this->view = view;
+}
+
+int64_t QtHost::Now() {
+    return clock ? clock() : QDateTime::currentSecsSinceEpoch();
+}
+
+bool QtHost::AskYesNo(std::string_view text) {
+    QMessageBox box(QMessageBox::Question, ToQString(kApplicationTitle), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, window);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtHost::ShowMessageBox(std::string_view text, MessageIcon icon, std::string_view caption) {
+    QMessageBox box(BoxIcon(icon), ToQString(caption), ToQString(text), QMessageBox::Ok, window);
+    box.exec();
+}
+
+void QtHost::StartTimer(int32_t id, int32_t milliseconds, bool periodic) {
+    QTimer*& timer = timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { FireTimer(id); });
+    }
+    timer->setSingleShot(!periodic);
+    timer->start(milliseconds);
+}
+
+void QtHost::StopTimer(int32_t id) {
+    if (const auto it = timers.find(id); it != timers.end()) it->second->stop();
+}
+
+bool QtHost::TimerRunning(int32_t id) const {
+    const auto it = timers.find(id);
+    return it != timers.end() && it->second->isActive();
+}
+
+int QtHost::TimerInterval(int32_t id) const {
+    const auto it = timers.find(id);
+    return it == timers.end() ? 0 : it->second->interval();
+}
+
+void QtHost::FireTimer(int32_t id) {
+    if (timerHandler) timerHandler(id);
+}
+
+void QtHost::Repaint() {
+    if (view) view->update();
+}
+
+void QtHost::PostPuzzleSolved() {
+    if (view)
+        QCoreApplication::postEvent(view,
+                                    new QEvent(static_cast<QEvent::Type>(kPuzzleSolvedEvent)));
+}
+
+void QtHost::SymbolsChanged(const SymbolSet& symbols) {
+    if (symbolsHandler) symbolsHandler(symbols);
+}
+
+std::optional<std::string> QtHost::AskOpenFileName() {
+    QFileDialog dialog(window);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return ChosenFile(dialog);
+}
+
+std::optional<std::string> QtHost::AskSaveFileName() {
+    QFileDialog dialog(window);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return ChosenFile(dialog);
+}
+
+} // namespace zentile

@@ -1,0 +1,206 @@
+#include "PageReader.h"
+#include "model/Game.h"
+#include "print/Booklet.h"
+#include "print/Print.h"
+#include "print/PrintBookletDlg.h"
+#include "print/PrintCommands.h"
+#include "support/FakeHost.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace zentile {
+
+namespace {
+
+// The dialog with its message boxes caught instead of shown.
+class CheckedBookletDlg : public PrintBookletDlg {
+public:
+    QStringList messages;
+
+    template <typename Control> Control* Find(const char* name) {
+        return findChild<Control*>(QLatin1String(name));
+    }
+    void Check(const char* name) { Find<QCheckBox>(name)->setChecked(true); }
+    void SetCount(const QString& text) { Find<QLineEdit>("puzzleCount")->setText(text); }
+
+protected:
+    void ShowMessage(const QString& text) override { messages << text; }
+};
+
+} // namespace
+
+class PrintCommandsTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithOnePuzzleNoLevelSolutionsAndClassic() {
+        CheckedBookletDlg dialog;
+        QCOMPARE(dialog.windowTitle(), QString("Print Selection"));
+        QCOMPARE(dialog.Find<QLineEdit>("puzzleCount")->text(), QString("1"));
+        for (const char* level : {"veryEasy", "easy", "medium", "hard", "veryHard"})
+            QVERIFY(!dialog.Find<QCheckBox>(level)->isChecked());
+        QCOMPARE(dialog.Find<QCheckBox>("hard")->text(), QString("Hard"));
+        QVERIFY(dialog.Find<QCheckBox>("printSolutions")->isChecked());
+        QVERIFY(dialog.Find<QRadioButton>("classic")->isChecked());
+        QVERIFY(!dialog.Find<QRadioButton>("letters")->isChecked());
+    }
+
+    void refusesCountsThatAreNotWholeNumbersFrom1To100_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString notInteger = "Please enter an integer.";
+        const QString outOfRange = "Please enter an integer between 1 and 100.";
+        QTest::newRow("zero") << "0" << outOfRange;
+        QTest::newRow("101") << "101" << outOfRange;
+        QTest::newRow("negative") << "-3" << outOfRange;
+        QTest::newRow("beyond any integer") << "99999999999999999999" << outOfRange;
+        QTest::newRow("letters") << "abc" << notInteger;
+        QTest::newRow("empty") << "" << notInteger;
+        QTest::newRow("fraction") << "1.5" << notInteger;
+        QTest::newRow("number and text") << "12a" << notInteger;
+    }
+
+    void refusesCountsThatAreNotWholeNumbersFrom1To100() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        CheckedBookletDlg dialog;
+        dialog.Check("medium");
+        dialog.SetCount(text);
+        dialog.accept();
+        QCOMPARE(dialog.messages, QStringList{message});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // still open, nothing accepted
+        QCOMPARE(dialog.Find<QLineEdit>("puzzleCount")->selectedText(), text);
+    }
+
+    void needsAtLeastOneLevel() {
+        CheckedBookletDlg dialog;
+        dialog.SetCount("5");
+        dialog.accept();
+        QCOMPARE(dialog.messages, QStringList{"You need to select at least one level"});
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        dialog.Check("veryHard");
+        dialog.accept();
+        QCOMPARE(dialog.messages.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void okHandsOverTheChoice() {
+        CheckedBookletDlg dialog;
+        dialog.SetCount(" 42 ");
+        dialog.Check("easy");
+        dialog.Check("veryHard");
+        dialog.Find<QCheckBox>("printSolutions")->setChecked(false);
+        dialog.Find<QRadioButton>("letters")->setChecked(true);
+        dialog.accept();
+        QVERIFY(dialog.messages.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const BookletChoice choice = dialog.Choice();
+        QCOMPARE(choice.puzzleCount, 42);
+        QVERIFY(
+            (choice.levels == std::array<bool, kDatabaseLevels>{false, true, false, false, true}));
+        QVERIFY(!choice.printSolutions);
+        QVERIFY(!choice.classic);
+    }
+
+    void onlyHardCheckedPrintsOnlyHardPuzzles() {
+        CheckedBookletDlg dialog;
+        dialog.SetCount("100");
+        dialog.Check("hard");
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        RandomSource random;
+        random.Seed(12345);
+        const PrintJob job = MakeBookletJob(dialog.Choice(), random);
+        QCOMPARE(job.Entries().size(), std::size_t{100});
+        for (const PrintEntry& entry : job.Entries()) {
+            QCOMPARE(entry.level, 3);
+            QVERIFY(QString::fromStdString(Caption(entry)).startsWith("Hard  #"));
+        }
+    }
+
+    void printDialogOffersNoPageRangeAndCancelPrintsNothing() {
+        Game game;
+        test::FakeHost host;
+        game.session.level = 2;
+        StartNumberedGame(game, host, 4711);
+        host.answers = {true};
+
+        bool sawPrintDialog = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            sawPrintDialog = true;
+            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
+            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
+            QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+            QCOMPARE(dialog->printer()->resolution(), 300);
+            dialog->reject();
+        });
+        PrintCurrentPuzzle(game, host, nullptr);
+        QVERIFY(sawPrintDialog);
+        QCOMPARE(host.questions.size(), std::size_t{1});
+        QVERIFY(host.messages.empty());
+    }
+
+    void printDialogWritesTheBookletToAPdfFile() {
+        QTemporaryDir folder;
+        const QString fileName = folder.filePath("chosen.pdf");
+        RandomSource random;
+        random.Seed(5);
+        BookletChoice choice;
+        choice.puzzleCount = 3;
+        choice.levels = {false, false, true, false, false};
+        const PrintJob job = MakeBookletJob(choice, random);
+
+        bool choseFile = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            // The file printer is the last choice of the printer list.
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            if (printers && file) {
+                printers->setCurrentIndex(printers->count() - 1);
+                file->setText(fileName);
+                choseFile = true;
+            }
+            dialog->accept();
+        });
+        Print(job, nullptr);
+        if (!choseFile) QSKIP("this print dialog has no file printer to choose");
+        QCOMPARE(test::CountPdfPages(fileName), 2 + 1); // two puzzle pages, one solution page
+    }
+
+    void refusedPuzzleOpensNoPrintDialog() {
+        Game game; // nothing played yet: game number 0
+        test::FakeHost host;
+        bool sawDialog = false;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                sawDialog = true;
+                modal->close();
+            }
+        });
+        PrintCurrentPuzzle(game, host, nullptr);
+        QCoreApplication::processEvents();
+        QVERIFY(!sawDialog);
+        QCOMPARE(host.messages.size(), std::size_t{1});
+        QVERIFY(host.questions.empty());
+    }
+};
+
+} // namespace zentile
+
+QTEST_MAIN(zentile::PrintCommandsTests)
+#include "PrintCommandsTests.moc"

@@ -1,0 +1,298 @@
+// The pixels of the painted game view.
+
+#include "UiTestSupport.h"
+#include "play/CommandIds.h"
+#include "ui/CSudokuStatusBar.h"
+
+#include <QLabel>
+
+using namespace zentile;
+using namespace zentile::test;
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(236, 233, 216);
+constexpr QRgb kShadow = qRgb(172, 168, 153);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kOddCell = qRgb(245, 245, 245);
+constexpr QRgb kLine = qRgb(0, 0, 255);
+constexpr QRgb kGiven = qRgb(0, 0, 0);
+constexpr QRgb kEntry = qRgb(0, 0, 255);
+constexpr QRgb kWrong = qRgb(178, 34, 34);
+constexpr QRgb kPaused = qRgb(223, 223, 223);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kHint = qRgb(0, 255, 255);
+constexpr QRgb kHighlight = qRgb(152, 251, 152);
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000;
+}
+
+// The cell without the grid lines that lie over its edges.
+QRect Inside(const Cell& cell) {
+    return CellRect(cell).adjusted(3, 3, -3, -3);
+}
+
+// The rows of the area that hold the colour, top and bottom; an empty pair when none does.
+std::pair<int, int> RowsWith(const QImage& image, const QRect& area, QRgb colour) {
+    int top = -1;
+    int bottom = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        if (HasColour(image, QRect(area.left(), y, area.width(), 1), colour)) {
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    return {top, bottom};
+}
+
+} // namespace
+
+class PaintTests : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> isolated;
+    std::unique_ptr<RunningGame> game;
+
+    Cell& FirstCell(bool given) {
+        for (Cell& cell : game->Game().grid)
+            if (cell.given == given && cell.value == 0) return cell;
+        return game->At(0, 0);
+    }
+
+private slots:
+    void init() {
+        isolated = std::make_unique<IsolatedSettings>();
+        game = std::make_unique<RunningGame>();
+        QVERIFY(game->Start());
+    }
+    void cleanup() {
+        game.reset();
+        isolated.reset();
+    }
+
+    void layoutFollowsTheClientArea() {
+        const QImage image = game->Picture();
+        const GridLayout& layout = game->Game().layout;
+        QCOMPARE(layout.cellWidth, (image.width() - 36) / 9);
+        QCOMPARE(layout.cellHeight, (image.height() - 36) / 9);
+        QCOMPARE(layout.gridLeft, 18);
+        QCOMPARE(layout.gridTop, 18);
+        const Cell& cell = game->At(4, 7);
+        QCOMPARE(cell.left, 18 + 4 * layout.cellWidth);
+        QCOMPARE(cell.top, 18 + 7 * layout.cellHeight);
+        QCOMPARE(cell.width, layout.cellWidth);
+
+        // Wider than high: cells stretch, they are not kept square.
+        game->Frame().resize(1000, 600);
+        const QImage wide = game->Picture();
+        QCOMPARE(layout.cellWidth, (wide.width() - 36) / 9);
+        QVERIFY(layout.cellWidth > layout.cellHeight + 20);
+    }
+
+    void backgroundBandCellsAndLines() {
+        const QImage image = game->Picture();
+        const GridLayout& layout = game->Game().layout;
+        const int w = 9 * layout.cellWidth + 26;
+        const int h = 9 * layout.cellHeight + 26;
+
+        QCOMPARE(At(image, 2, 2), kBackground);
+        QCOMPARE(At(image, image.width() - 1, image.height() - 1), kBackground);
+        QCOMPARE(At(image, 14, 100), kBackground); // the gap between band and grid
+        // The band: shadow on the left and top, light on the right and bottom.
+        QCOMPARE(At(image, 7, 100), kShadow);
+        QCOMPARE(At(image, 100, 7), kShadow);
+        QCOMPARE(At(image, w + 3, 100), kWhite);
+        QCOMPARE(At(image, 100, h + 3), kWhite);
+
+        // Cells alternate, white where column + row is even.
+        const Cell& even = game->At(0, 0);
+        const Cell& odd = game->At(1, 0);
+        QCOMPARE(At(image, even.left + even.width / 2, even.top + even.height / 2), kWhite);
+        QCOMPARE(At(image, odd.left + odd.width / 2, odd.top + odd.height / 2), kOddCell);
+        QCOMPARE(At(image, even.left + 5, even.top + even.height / 2), kWhite);
+
+        // A box line is 4 pixels wide, centred on its position; a cell line is one pixel.
+        const int y = even.top + even.height / 2;
+        for (int x = 16; x <= 19; ++x) QCOMPARE(At(image, x, y), kLine);
+        QCOMPARE(At(image, 15, y), kBackground);
+        const int cellLine = 18 + layout.cellWidth;
+        QCOMPARE(At(image, cellLine, y), kLine);
+        QCOMPARE(At(image, cellLine - 1, y), kWhite);
+        QCOMPARE(At(image, cellLine + 1, y), kOddCell);
+        const int boxLine = 18 + 3 * layout.cellWidth;
+        for (int x = boxLine - 2; x <= boxLine + 1; ++x) QCOMPARE(At(image, x, y), kLine);
+        const int x = even.left + even.width / 2;
+        const int rowLine = 18 + 3 * layout.cellHeight;
+        for (int yy = rowLine - 2; yy <= rowLine + 1; ++yy) QCOMPARE(At(image, x, yy), kLine);
+        QCOMPARE(At(image, x, 18 + layout.cellHeight), kLine);
+        QCOMPARE(At(image, x, 18 + layout.cellHeight + 1), kOddCell);
+    }
+
+    void symbolsTakeTheColourOfWhatTheyAre() {
+        game->Frame().RunCommand(cmd::New);
+        Cell& given = FirstCell(true);
+        Cell& right = FirstCell(false);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + right.solution));
+        game->Click(right.column, right.row);
+        Cell& wrong = FirstCell(false);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + wrong.solution % 9 + 1));
+        game->Click(wrong.column, wrong.row);
+        QVERIFY(wrong.value != wrong.solution && wrong.value != 0);
+
+        QImage image = game->Picture();
+        QVERIFY(HasColour(image, Inside(given), kGiven));
+        QVERIFY(HasColour(image, Inside(right), kEntry));
+        QVERIFY(!HasColour(image, Inside(right), kWrong));
+        QVERIFY(HasColour(image, Inside(wrong), kWrong));
+        QVERIFY(!HasColour(image, Inside(wrong), kEntry));
+
+        // Show Misplaced off: the wrong entry looks like any other.
+        game->Key(Qt::Key_F5, Qt::ControlModifier);
+        image = game->Picture();
+        QVERIFY(HasColour(image, Inside(wrong), kEntry));
+        QVERIFY(!HasColour(image, Inside(wrong), kWrong));
+
+        // An entry made in a branch is marked whatever Show Misplaced says.
+        game->Frame().RunCommand(cmd::StartBranch);
+        Cell& branch = FirstCell(false);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + branch.solution));
+        game->Click(branch.column, branch.row);
+        QVERIFY(HasColour(game->Picture(), Inside(branch), kWrong));
+    }
+
+    void highlightAndHintDiscs() {
+        game->Frame().RunCommand(cmd::New);
+        Cell& given = FirstCell(true);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + given.solution));
+        const QPoint discPoint(given.left + 12, given.top + given.height / 2);
+        QCOMPARE(At(game->Picture(), discPoint.x(), discPoint.y()),
+                 (given.column + given.row) % 2 == 0 ? kWhite : kOddCell);
+
+        game->Key(Qt::Key_F6);
+        QImage image = game->Picture();
+        QCOMPARE(At(image, discPoint.x(), discPoint.y()), kHighlight);
+        // The disc keeps 10 pixels from the cell's edges.
+        QCOMPARE(At(image, given.left + 8, given.top + given.height / 2),
+                 (given.column + given.row) % 2 == 0 ? kWhite : kOddCell);
+        for (const Cell& cell : game->Game().grid)
+            if (cell.ShownDigit() != given.solution)
+                QVERIFY(!HasColour(image, Inside(cell), kHighlight));
+
+        // The eraser selected: no disc anywhere.
+        game->PressButton(cmd::Erase);
+        QVERIFY(!HasColour(game->Picture(), QRect(QPoint(0, 0), image.size()), kHighlight));
+
+        game->Key(Qt::Key_F3);
+        for (const Cell& cell : game->Game().grid)
+            if (cell.hinted)
+                QCOMPARE(At(game->Picture(), cell.left + 12, cell.top + cell.height / 2), kHint);
+    }
+
+    void pencilMarksStartAtTheTopAndAreNotDrawnUnderAnEntry() {
+        game->Frame().RunCommand(cmd::New);
+        Cell& cell = FirstCell(false);
+        game->PressButton(cmd::Digit1 + 4);
+        game->Click(cell.column, cell.row, Qt::RightButton);
+        QImage image = game->Picture();
+        const auto [top, bottom] = RowsWith(image, Inside(cell), kEntry);
+        QVERIFY(top >= 0);
+        QVERIFY(top < cell.top + cell.height / 4);
+        QVERIFY(bottom < cell.top + cell.height / 2);
+
+        // All nine wrap onto several lines from the top.
+        for (int d : {1, 2, 3, 4, 6, 7, 8, 9}) {
+            game->PressButton(static_cast<CommandId>(cmd::Erase + d));
+            game->Click(cell.column, cell.row, Qt::RightButton);
+        }
+        image = game->Picture();
+        const auto [top9, bottom9] = RowsWith(image, Inside(cell), kEntry);
+        QVERIFY(top9 < cell.top + cell.height / 4);
+        QVERIFY(bottom9 > cell.top + cell.height / 2);
+
+        // Hidden marks, and marks under an entry, are not drawn.
+        game->Key(Qt::Key_F8, Qt::ControlModifier);
+        QVERIFY(!HasColour(game->Picture(), Inside(cell), kEntry));
+        game->Key(Qt::Key_F8, Qt::ControlModifier);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + cell.solution));
+        game->Click(cell.column, cell.row);
+        image = game->Picture();
+        const auto [topEntry, bottomEntry] = RowsWith(image, Inside(cell), kEntry);
+        QVERIFY(topEntry > cell.top + cell.height / 5); // one centred symbol, no marks above it
+    }
+
+    void pausedColoursAndTheOverlay() {
+        // An empty board in the paused state: every pale pixel is the overlay's.
+        game->Session().state = GameState::Paused;
+        QImage image = game->Picture();
+        const int h = image.height();
+        QVERIFY(HasColour(image, QRect(0, h * 2 / 5, image.width(), h / 5), kPaused));
+        QVERIFY(!HasColour(image, QRect(0, 0, image.width(), h / 4), kPaused));
+        QVERIFY(!HasColour(image, QRect(0, h * 3 / 4, image.width(), h / 4), kPaused));
+        // Its letters are a quarter of the view high, the height of a character cell.
+        const auto [top, bottom] = RowsWith(image, image.rect(), kPaused);
+        QVERIFY(bottom - top > h / 4 * 0.58 && bottom - top < h / 4 * 0.67);
+        game->Session().state = GameState::NoGame;
+
+        game->Frame().RunCommand(cmd::New);
+        Cell& given = FirstCell(true);
+        Cell& entry = FirstCell(false);
+        game->PressButton(static_cast<CommandId>(cmd::Erase + entry.solution));
+        game->Click(entry.column, entry.row);
+        Cell& pencil = FirstCell(false);
+        game->Click(pencil.column, pencil.row, Qt::RightButton);
+        game->Key(Qt::Key_F6);
+
+        QTest::mouseClick(game->Frame().StatusBar().PaneLabel(CSudokuStatusBar::TimePane),
+                          Qt::LeftButton);
+        QCOMPARE(game->Session().state, GameState::Paused);
+        image = game->Picture();
+        QVERIFY(HasColour(image, Inside(given), kPaused));
+        QVERIFY(!HasColour(image, Inside(given), kGiven));
+        QVERIFY(HasColour(image, Inside(entry), kPaused));
+        QVERIFY(!HasColour(image, Inside(entry), kEntry));
+        QVERIFY(HasColour(image, Inside(pencil), kEntry)); // pencil marks stay blue
+        QCOMPARE(At(image, entry.left + 12, entry.top + entry.height / 2), kHighlight);
+    }
+
+    void cursorFrameAndRevealedSolutions() {
+        // Before any game the reveal switch shows a red "?" in every cell.
+        game->Key(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+        QImage image = game->Picture();
+        for (const Cell& cell : game->Game().grid) QVERIFY(HasColour(image, Inside(cell), kRed));
+        game->Key(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+
+        game->Frame().RunCommand(cmd::New);
+        game->Key(Qt::Key_Down);
+        game->Key(Qt::Key_Right);
+        game->Key(Qt::Key_Right);
+        const Cell& cell = game->At(2, 0);
+        image = game->Picture();
+        const int midY = cell.top + cell.height / 2;
+        const int midX = cell.left + cell.width / 2;
+        QCOMPARE(At(image, cell.left + 2, midY), kRed);
+        QCOMPARE(At(image, cell.left + cell.width - 2, midY), kRed);
+        QCOMPARE(At(image, midX, cell.top + 2), kRed);
+        QCOMPARE(At(image, midX, cell.top + cell.height - 3), kRed);
+        QVERIFY(At(image, cell.left + 3, midY) != kRed);
+        QVERIFY(At(image, midX, cell.top + cell.height - 2) != kRed);
+    }
+
+    void symbolSizeFollowsTheCellHeight() {
+        game->Frame().resize(1000, 1100);
+        game->Frame().RunCommand(cmd::New);
+        const Cell& given = FirstCell(true);
+        const QImage image = game->Picture();
+        const auto [top, bottom] = RowsWith(image, Inside(given), kGiven);
+        // A digit is about 0.63 of the character cell, which is the cell height / 1.5.
+        const double symbolCell = given.height * 2 / 3;
+        const double digit = bottom - top + 1;
+        QVERIFY2(digit > 0.58 * symbolCell && digit < 0.66 * symbolCell,
+                 qPrintable(QStringLiteral("%1 of %2").arg(digit).arg(symbolCell)));
+        // Centred vertically in the cell.
+        const int middle = (top + bottom) / 2;
+        QVERIFY(qAbs(middle - (given.top + given.height / 2)) <= given.height / 10);
+    }
+};
+
+QTEST_MAIN(PaintTests)
+#include "PaintTests.moc"
