@@ -64,6 +64,7 @@ void CChildView::paintEvent(QPaintEvent*) {
     PaintGrid(painter, client.size(), controller.game);
     painter.restore();
     DrawSunkenEdge(painter, rect(), palette(), frameWidth());
+    emit painted();
 }
 
 void CChildView::mousePressEvent(QMouseEvent* event) {
