@@ -11,6 +11,26 @@
 
 namespace zentile {
 
+namespace {
+
+// The sunken edge as the panel frame draws it, the upper and left lines in the palette's dark
+// colour and the lower and right ones in its light colour, filled as rectangles instead of
+// stroked as lines: on a large window the stroked frame cost as much as all the grid lines.
+void DrawSunkenEdge(QPainter& painter, const QRect& rect, const QPalette& palette, int width) {
+    const QColor dark = palette.dark().color();
+    const QColor light = palette.light().color();
+    const int w = rect.width();
+    const int h = rect.height();
+    for (int i = 0; i < width && i < w && i < h; ++i) {
+        painter.fillRect(QRect(rect.left(), rect.top() + i, w - 1 - i, 1), dark);
+        painter.fillRect(QRect(rect.left() + i, rect.top(), 1, h - 1 - i), dark);
+        painter.fillRect(QRect(rect.left() + i, rect.top() + h - 1 - i, w - i, 1), light);
+        painter.fillRect(QRect(rect.left() + w - 1 - i, rect.top() + i, 1, h - i), light);
+    }
+}
+
+} // namespace
+
 CChildView::CChildView(GameController& controller, QWidget* parent)
     : QFrame(parent), controller(controller) {
     setObjectName(QStringLiteral("gameView"));
@@ -43,7 +63,8 @@ void CChildView::paintEvent(QPaintEvent*) {
     painter.setClipRect(QRect(QPoint(0, 0), client.size()));
     PaintGrid(painter, client.size(), controller.game);
     painter.restore();
-    drawFrame(&painter);
+    DrawSunkenEdge(painter, rect(), palette(), frameWidth());
+    emit painted();
 }
 
 void CChildView::mousePressEvent(QMouseEvent* event) {

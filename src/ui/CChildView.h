@@ -19,6 +19,8 @@ public:
 signals:
     // Input or a posted message has been handled; the window refreshes its commands.
     void inputHandled();
+    // A paint has been done; start-up waits for the first one before it reads the icon.
+    void painted();
 
 protected:
     bool event(QEvent* event) override;

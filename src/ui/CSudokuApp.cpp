@@ -74,9 +74,16 @@ bool CSudokuApp::InitInstance() {
     mainFrame->setWindowState(Qt::WindowNoState);
     mainFrame->show();
     mainFrame->View().setFocus();
-    const QIcon icon = ProgramIcon();
-    mainFrame->setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
+    // The icon comes once the window's first paint is on the screen: decoding its seven sizes
+    // takes longer than everything else the start-up does before the window can be seen.
+    QObject::connect(
+        &mainFrame->View(), &CChildView::painted, mainFrame.get(),
+        [frame = mainFrame.get()] {
+            const QIcon icon = ProgramIcon();
+            frame->setWindowIcon(icon);
+            QApplication::setWindowIcon(icon);
+        },
+        Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     return true;
 }
 

@@ -23,7 +23,8 @@ public:
     CSudokuApp& operator=(const CSudokuApp&) = delete;
 
     // Start-up: the settings area, the solver, the main window with the game view's creation
-    // step, then the window shown normally with its icon. True once the window is up; its parts
+    // step, then the window shown normally, and its icon once it has been painted. True once the
+    // window is up; its parts
     // are compiled in, so only a failed allocation, which throws, can stop it.
     bool InitInstance();
 

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
+#include <optional>
 
 namespace zentile {
 
@@ -66,21 +67,20 @@ QString PencilText(const Cell& cell, const Game& game) {
     return text;
 }
 
-} // namespace
+// The two fonts of a cell of that height; none for a height too small to show them.
+struct CellFonts {
+    std::optional<QFont> symbol; // the cell height / 1.5, fraction dropped
+    std::optional<QFont> pencil; // a third of the cell height
+};
 
-QFont GridFont(int characterCellHeight) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    // The height names the whole character cell; the toolkit's pixel size is the smaller em.
-    font.setPixelSize(qMax(1, qRound(characterCellHeight * EmPerCellHeight())));
-    return font;
+CellFonts FontsFor(int cellHeight) {
+    CellFonts fonts;
+    if (cellHeight * 2 / 3 > 0) fonts.symbol = GridFont(cellHeight * 2 / 3);
+    if (cellHeight / 3 > 0) fonts.pencil = GridFont(cellHeight / 3);
+    return fonts;
 }
 
-void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
+void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const CellFonts& fonts) {
     const GridPalette& palette = ThePalette();
     const QRect rect(cell.left, cell.top, cell.width, cell.height);
     painter.fillRect(rect, (cell.column + cell.row) % 2 == 0 ? palette.evenCell : palette.oddCell);
@@ -89,9 +89,8 @@ void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
     if (cell.hinted) FillDisc(painter, disc, palette.hint);
     if (IsHighlighted(cell, game)) FillDisc(painter, disc, palette.highlight);
 
-    const int symbolHeight = cell.height * 2 / 3; // the cell height / 1.5, fraction dropped
-    if (symbolHeight <= 0) return;
-    painter.setFont(GridFont(symbolHeight));
+    if (!fonts.symbol) return;
+    painter.setFont(*fonts.symbol);
     const bool paused = game.session.state == GameState::Paused;
 
     if (cell.given) {
@@ -107,12 +106,29 @@ void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
     }
 
     const QString pencil = PencilText(cell, game);
-    const int pencilHeight = cell.height / 3;
-    if (pencil.isEmpty() || game.session.hidePencilMarks || pencilHeight <= 0) return;
+    if (pencil.isEmpty() || game.session.hidePencilMarks || !fonts.pencil) return;
     // Pencil marks keep the entry colour while paused.
     painter.setPen(QColor(grid_colour::kEntry));
-    painter.setFont(GridFont(pencilHeight));
+    painter.setFont(*fonts.pencil);
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, pencil);
+}
+
+} // namespace
+
+QFont GridFont(int characterCellHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    // The height names the whole character cell; the toolkit's pixel size is the smaller em.
+    font.setPixelSize(qMax(1, qRound(characterCellHeight * EmPerCellHeight())));
+    return font;
+}
+
+void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
+    DrawCellWith(painter, cell, game, FontsFor(cell.height));
 }
 
 void DrawCursorFrame(QPainter& painter, const Cell& cell) {
@@ -128,12 +144,44 @@ void DrawCursorFrame(QPainter& painter, const Cell& cell) {
     painter.fillRect(QRect(x2 - 1, y1, 1, y2 - y1), brush);
 }
 
+void DrawGridLines(QPainter& painter, const GridLayout& layout) {
+    const GridPalette& palette = ThePalette();
+    const int left = layout.gridLeft;
+    const int top = layout.gridTop;
+    const int right = left + Grid::columnCount * layout.cellWidth;
+    const int bottom = top + Grid::rowCount * layout.cellHeight;
+    // A line from (x, top) to (x, bottom): the 1-pixel pen covers x, from top to the pixel
+    // before bottom; the 4-pixel round-capped pen covers x - 2 .. x + 1 from top - 1 to bottom,
+    // and its caps add two pixels in the middle one row further out at each end.
+    for (int i = 0; i <= Grid::columnCount; ++i) {
+        const int x = left + i * layout.cellWidth;
+        if (i % 3 != 0) {
+            painter.fillRect(QRect(x, top, 1, bottom - top), palette.cellPen.brush());
+            continue;
+        }
+        const QBrush& brush = palette.boxPen.brush();
+        painter.fillRect(QRect(x - 2, top - 1, 4, bottom - top + 2), brush);
+        painter.fillRect(QRect(x - 1, top - 2, 2, 1), brush);
+        painter.fillRect(QRect(x - 1, bottom + 1, 2, 1), brush);
+    }
+    for (int i = 0; i <= Grid::rowCount; ++i) {
+        const int y = top + i * layout.cellHeight;
+        if (i % 3 != 0) {
+            painter.fillRect(QRect(left, y, right - left, 1), palette.cellPen.brush());
+            continue;
+        }
+        const QBrush& brush = palette.boxPen.brush();
+        painter.fillRect(QRect(left - 1, y - 2, right - left + 2, 4), brush);
+        painter.fillRect(QRect(left - 2, y - 1, 1, 2), brush);
+        painter.fillRect(QRect(right + 1, y - 1, 1, 2), brush);
+    }
+}
+
 void PaintGrid(QPainter& painter, QSize client, Game& game) {
     const GridPalette& palette = ThePalette();
     const QRect clientRect(QPoint(0, 0), client);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(clientRect, QColor(grid_colour::kBackground));
 
     GridLayout& layout = game.layout;
     layout.cellWidth = (client.width() - kAllowance) / Grid::columnCount;
@@ -142,6 +190,24 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
     layout.gridTop = kGridOffset;
     const int w = Grid::columnCount * layout.cellWidth + 26;
     const int h = Grid::rowCount * layout.cellHeight + 26;
+
+    // The background where the cells leave it showing; each cell fills its own square, so
+    // the grid's area, most of a large window, is filled once and not twice.
+    const QRect cells(layout.gridLeft, layout.gridTop, Grid::columnCount * layout.cellWidth,
+                      Grid::rowCount * layout.cellHeight);
+    const QColor background(grid_colour::kBackground);
+    if (cells.isEmpty()) {
+        painter.fillRect(clientRect, background);
+    } else {
+        painter.fillRect(QRect(0, 0, client.width(), cells.top()), background);
+        painter.fillRect(QRect(0, cells.top(), cells.left(), cells.height()), background);
+        painter.fillRect(QRect(cells.right() + 1, cells.top(), client.width() - cells.right() - 1,
+                               cells.height()),
+                         background);
+        painter.fillRect(
+            QRect(0, cells.bottom() + 1, client.width(), client.height() - cells.bottom() - 1),
+            background);
+    }
 
     // The band: a shadowed upper-left part and a light lower-right part meeting on the
     // diagonals, so the grid looks sunk into the window.
@@ -156,27 +222,18 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
                         Qt::OddEvenFill);
     painter.setBrush(Qt::NoBrush);
 
+    // Every cell has the same height, so its fonts are made once for the whole paint.
+    const CellFonts fonts = FontsFor(layout.cellHeight);
     for (Cell& cell : game.grid) {
         cell.width = layout.cellWidth;
         cell.height = layout.cellHeight;
         cell.left = layout.gridLeft + cell.column * layout.cellWidth;
         cell.top = layout.gridTop + cell.row * layout.cellHeight;
-        DrawCell(painter, cell, game);
+        DrawCellWith(painter, cell, game, fonts);
     }
 
     // The lines go over the cell fills; every third one is a box border.
-    const int right = layout.gridLeft + Grid::columnCount * layout.cellWidth;
-    const int bottom = layout.gridTop + Grid::rowCount * layout.cellHeight;
-    for (int i = 0; i <= Grid::columnCount; ++i) {
-        const int x = layout.gridLeft + i * layout.cellWidth;
-        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
-        painter.drawLine(x, layout.gridTop, x, bottom);
-    }
-    for (int i = 0; i <= Grid::rowCount; ++i) {
-        const int y = layout.gridTop + i * layout.cellHeight;
-        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
-        painter.drawLine(layout.gridLeft, y, right, y);
-    }
+    DrawGridLines(painter, layout);
 
     const GameSession& session = game.session;
     if (session.cursorColumn != -1 && Grid::Contains(session.cursorColumn, session.cursorRow))

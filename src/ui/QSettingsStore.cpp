@@ -17,7 +17,16 @@ QString Key(std::string_view section, std::string_view key) {
 
 QSettingsStore::QSettingsStore()
     : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(kCompanyName),
-               QString::fromUtf8(kApplicationName)) {}
+               QString::fromUtf8(kApplicationName)) {
+    pendingWrite.setSingleShot(true);
+    pendingWrite.setInterval(0);
+    QObject::connect(&pendingWrite, &QTimer::timeout, [this] { settings.sync(); });
+}
+
+QSettingsStore::~QSettingsStore() {
+    // Whatever the last command changed is written before the program ends.
+    settings.sync();
+}
 
 QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
     return settings.value(Key(section, key));
@@ -26,8 +35,8 @@ QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
 bool QSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
     if (!settings.isWritable()) return false;
     settings.setValue(Key(section, key), value);
-    // Written through at once: options are saved when they change, nothing at exit.
-    settings.sync();
+    // Saved when they change, not at exit: the file is rewritten as soon as the command is done.
+    pendingWrite.start();
     return settings.status() == QSettings::NoError;
 }
 

@@ -3,15 +3,20 @@
 #include "store/SettingsStore.h"
 
 #include <QSettings>
+#include <QTimer>
 
 namespace zentile {
 
 // The settings store kept by QSettings: an INI file under the user's configuration folder,
 // organisation "Quantelo", application "Zentile"; a section is an INI group. Binary values are
-// stored as bytes.
+// stored as bytes. Values are written to the file once the command that changed them is done,
+// all together: each rewrite waits for the disk, and a command changes up to six values.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
+    ~QSettingsStore() override;
+    QSettingsStore(const QSettingsStore&) = delete;
+    QSettingsStore& operator=(const QSettingsStore&) = delete;
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) override;
@@ -31,6 +36,7 @@ private:
     bool Write(std::string_view section, std::string_view key, const QVariant& value);
 
     QSettings settings;
+    QTimer pendingWrite; // a zero timer: fires once the current command has returned
 };
 
 } // namespace zentile

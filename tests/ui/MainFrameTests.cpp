@@ -153,8 +153,21 @@ private slots:
         QVERIFY(!frame.isMinimized() && !frame.isMaximized());
         frame.resize(200, 150);
         QCOMPARE(frame.size(), QSize(430, 400));
-        QVERIFY(!frame.windowIcon().isNull());
+        QTRY_VERIFY(!frame.windowIcon().isNull()); // once the first paint is shown
         QCOMPARE(QApplication::focusWidget(), &game->View());
+    }
+
+    // The window is painted first, then it gets the program icon in all seven sizes.
+    void theIconComesAfterTheFirstPaint() {
+        RunningGame second;
+        QVERIFY(second.app->InitInstance());
+        CMainFrame& frame = second.Frame();
+        QVERIFY(frame.isVisible());
+        QVERIFY(!frame.testAttribute(Qt::WA_SetWindowIcon));
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY(frame.testAttribute(Qt::WA_SetWindowIcon));
+        QCOMPARE(frame.windowIcon().availableSizes().size(), 7);
+        QCOMPARE(frame.windowIcon().availableSizes().constLast(), QSize(256, 256));
     }
 
     void menusAreBuiltFromTheCommandTable() {

@@ -3,8 +3,12 @@
 #include "UiTestSupport.h"
 #include "play/CommandIds.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/GridPainter.h"
+#include "ui/GridPalette.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <qdrawutil.h>
 
 using namespace zentile;
 using namespace zentile::test;
@@ -291,6 +295,76 @@ private slots:
         // Centred vertically in the cell.
         const int middle = (top + bottom) / 2;
         QVERIFY(qAbs(middle - (given.top + given.height / 2)) <= given.height / 10);
+    }
+
+    // The background is filled only around the cells, which fill the rest: nothing may be left
+    // unpainted, at any size, down to a view too small for a cell.
+    void everyPixelIsPaintedAtAnySize() {
+        game->Frame().RunCommand(cmd::New);
+        constexpr QRgb kUnpainted = qRgb(255, 0, 255);
+        for (const QSize size : {QSize(546, 495), QSize(1916, 1005), QSize(1000, 37),
+                                 QSize(37, 600), QSize(44, 45), QSize(36, 36), QSize(20, 10)}) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(kUnpainted);
+            QPainter painter(&image);
+            PaintGrid(painter, size, game->Game());
+            painter.end();
+            QVERIFY2(!HasColour(image, image.rect(), kUnpainted),
+                     qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        }
+    }
+
+    // The lines are filled as rectangles; they must cover exactly what the palette's two pens,
+    // the 4-pixel round-capped box pen and the 1-pixel cell pen, cover when stroked.
+    void gridLinesCoverExactlyThePensPixels() {
+        const GridPalette& palette = ThePalette();
+        for (const int cellWidth : {1, 2, 3, 5, 8, 13, 40, 57, 209})
+            for (const int cellHeight : {1, 4, 6, 21, 52, 108}) {
+                const GridLayout layout{cellWidth, cellHeight, 18, 18};
+                const QSize size(9 * cellWidth + 40, 9 * cellHeight + 40);
+                QImage stroked(size, QImage::Format_RGB32);
+                stroked.fill(Qt::white);
+                QImage filled = stroked.copy();
+                {
+                    QPainter painter(&stroked);
+                    for (int i = 0; i <= 9; ++i) {
+                        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
+                        const int x = 18 + i * cellWidth;
+                        painter.drawLine(x, 18, x, 18 + 9 * cellHeight);
+                    }
+                    for (int i = 0; i <= 9; ++i) {
+                        painter.setPen(i % 3 == 0 ? palette.boxPen : palette.cellPen);
+                        const int y = 18 + i * cellHeight;
+                        painter.drawLine(18, y, 18 + 9 * cellWidth, y);
+                    }
+                }
+                {
+                    QPainter painter(&filled);
+                    DrawGridLines(painter, layout);
+                }
+                QVERIFY2(
+                    stroked == filled,
+                    qPrintable(QStringLiteral("cells %1 x %2").arg(cellWidth).arg(cellHeight)));
+            }
+    }
+
+    // The view's sunken edge is drawn by the view itself; it must look as the panel frame does.
+    void theEdgeIsASunkenPanel() {
+        CChildView& view = game->View();
+        const QImage painted = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage panel(painted.size(), QImage::Format_RGB32);
+        panel.fill(Qt::black);
+        {
+            QPainter painter(&panel);
+            qDrawShadePanel(&painter, panel.rect(), view.palette(), true, view.frameWidth());
+        }
+        const QRect inside = view.contentsRect();
+        QCOMPARE(view.frameWidth(), 2);
+        for (int y = 0; y < panel.height(); ++y)
+            for (int x = 0; x < panel.width(); ++x)
+                if (!inside.contains(x, y))
+                    QVERIFY2(painted.pixel(x, y) == panel.pixel(x, y),
+                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 };
 

@@ -108,6 +108,27 @@ private slots:
         QCOMPARE(best.totalTime, int64_t{125});
         QVERIFY(next.app->Store()->bestResults.List(2)[0].Empty());
     }
+
+    // A command that changes an option saves all six; they reach the file together once the
+    // command is done, in one rewrite instead of six waits for the disk.
+    void anOptionCommandWritesTheFileOnceItIsDone() {
+        RunningGame game;
+        QVERIFY(game.Start());
+        QTRY_VERIFY(IniText().contains("[BestResults]")); // the first start's empty results
+        QVERIFY(!IniText().contains("HighlightSelection"));
+
+        game.Frame().RunCommand(cmd::HighlightSelection);
+        QVERIFY(!IniText().contains("HighlightSelection"));
+        // Another store of the program sees the new value at once.
+        QCOMPARE(QSettingsStore().ReadString("Section", "HighlightSelection", ""),
+                 std::string("true"));
+
+        QCoreApplication::processEvents();
+        const QByteArray ini = IniText();
+        for (const char* key : {"CheckGuess=true", "HighlightSelection=true", "DisplayMouse=false",
+                                "TimedGame=true", "GameLevel=2", "NumberGame=true"})
+            QVERIFY2(ini.contains(key), key);
+    }
 };
 
 QTEST_MAIN(SettingsStoreTests)
