@@ -7,6 +7,7 @@ ZENTILE_BUILD_PACKAGES=(
     qt6-base-dev libgl-dev
     fonts-liberation2 poppler-utils
     desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 # What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and

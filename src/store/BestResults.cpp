@@ -94,6 +94,10 @@ void BestResultsTable::InsertResult(int64_t originalTime, int32_t level,
     // is kept at its largest value rather than wrapped into an empty slot's mark.
     entry.penalty = static_cast<int32_t>(
         std::min<uint32_t>(PenaltySeconds(statistics), std::numeric_limits<int32_t>::max()));
+    // The clock gives no such time; stored, it would make the next start throw away every
+    // level's list as damaged.
+    if (originalTime < 0 || originalTime > std::numeric_limits<int64_t>::max() - entry.penalty)
+        return;
     entry.totalTime = originalTime + entry.penalty;
 
     ResultList& list = lists[level];

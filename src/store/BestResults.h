@@ -51,7 +51,8 @@ public:
     void LoadBestResults();
     // A solved, timed game of a database level. A game read from a file with its entries
     // kept is not ranked; otherwise the penalty for help is added and the game takes its
-    // place after every result with the same total. Nothing is written if it does not rank.
+    // place after every result with the same total. Nothing is written if it does not rank,
+    // nor for a negative time or one whose total would not fit in 64 bits.
     void InsertResult(int64_t originalTime, int32_t level, const PlayStatistics& statistics);
     void SaveBestResults();
     void ResetBestResults();

@@ -40,11 +40,26 @@ bool QSettingsStore::Write(std::string_view section, std::string_view key, const
     return settings.status() == QSettings::NoError;
 }
 
+std::optional<QString> QSettingsStore::ReadText(std::string_view section, std::string_view key) {
+    const QVariant value = Read(section, key);
+    switch (value.typeId()) {
+    case QMetaType::QString: {
+        // Bytes that are no UTF-8 arrive as replacement characters; the game never writes one.
+        QString text = value.toString();
+        if (text.contains(QChar::ReplacementCharacter)) return std::nullopt;
+        return text;
+    }
+    case QMetaType::Int: // written as a number in this run and not yet read back from the file
+        return value.toString();
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string QSettingsStore::ReadString(std::string_view section, std::string_view key,
                                        std::string_view defaultValue) {
-    const QVariant value = Read(section, key);
-    if (!value.isValid()) return std::string(defaultValue);
-    return value.toString().toStdString();
+    const auto text = ReadText(section, key);
+    return text ? text->toStdString() : std::string(defaultValue);
 }
 
 bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
@@ -55,8 +70,9 @@ bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
 
 int32_t QSettingsStore::ReadInt(std::string_view section, std::string_view key,
                                 int32_t defaultValue) {
+    const auto text = ReadText(section, key);
     bool ok = false;
-    const int32_t value = Read(section, key).toInt(&ok);
+    const int32_t value = text ? text->toInt(&ok) : 0;
     return ok ? value : defaultValue;
 }
 

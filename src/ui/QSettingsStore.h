@@ -9,8 +9,10 @@ namespace zentile {
 
 // The settings store kept by QSettings: an INI file under the user's configuration folder,
 // organisation "Quantelo", application "Zentile"; a section is an INI group. Binary values are
-// stored as bytes. Values are written to the file once the command that changed them is done,
-// all together: each rewrite waits for the disk, and a command changes up to six values.
+// stored as bytes. Texts and numbers are read only from text values: a value of another type in
+// a damaged or hand-edited file (a list, a rectangle, bytes, text that is no UTF-8) reads as
+// missing. Values are written to the file once the command that changed them is done, all
+// together: each rewrite waits for the disk, and a command changes up to six values.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
@@ -33,6 +35,7 @@ public:
 
 private:
     QVariant Read(std::string_view section, std::string_view key);
+    std::optional<QString> ReadText(std::string_view section, std::string_view key);
     bool Write(std::string_view section, std::string_view key, const QVariant& value);
 
     QSettings settings;
