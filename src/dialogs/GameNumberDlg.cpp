@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zentile {
@@ -56,6 +57,11 @@ void GameNumberDlg::accept() {
         ShowExclamation(this, ToQString(GameNumberMessage(check.verdict)));
         field->setFocus();
         field->selectAll();
+        // The closing box hands the focus back through the event loop; take it again after.
+        QTimer::singleShot(0, field, [this] {
+            field->setFocus();
+            field->selectAll();
+        });
         return;
     }
     number = check.number;

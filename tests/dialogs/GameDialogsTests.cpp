@@ -157,8 +157,13 @@ void GameDialogsTests::gameNumberRefusesTextThatIsNoGameNumber() {
         })
         .On<GameNumberDlg>([&](GameNumberDlg& dialog) {
             QLineEdit* field = dialog.Field();
-            fieldSelected = dialog.focusWidget() == field && field->text() == text &&
-                            field->selectedText() == text;
+            // The focus comes back once the message box has gone, through the event loop.
+            fieldSelected = QTest::qWaitFor(
+                [&] {
+                    return dialog.focusWidget() == field && field->text() == text &&
+                           field->selectedText() == text;
+                },
+                2000);
             Click(dialog.CancelButton());
         });
     RunGameNumber(t.controller, nullptr);
