@@ -1,7 +1,8 @@
 // The saved-game reader on any bytes. A file it accepts is put on the board as Open puts it
 // and must be written back as the very lines it was read from; the bytes after the fourth
 // line, which the reader never reads, then drive play on the loaded game, with the model's
-// rules checked after every step. A saved file is the one thing a stranger can hand the game.
+// rules checked after every step, and the board is saved and read once more at the end. A
+// saved file is the one thing a stranger can hand the game.
 
 #include "FuzzCheck.h"
 #include "model/Hints.h"
@@ -174,6 +175,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (int step = 0; step < kMostSteps && script.remaining_bytes() > 0; ++step) {
         board.Step(script);
         board.CheckRules();
+    }
+
+    // Whatever play made of it, the board saves as a file that reads back as the board.
+    std::istringstream afterPlay(FormatSavedGame(board.game.grid, board.game.session.level));
+    const auto back = ParseSavedGame(afterPlay);
+    Require(back.has_value(), "the board after play is saved as a readable file");
+    for (int32_t k = 0; k < Grid::cellCount; ++k) {
+        const Cell& cell = board.game.grid[k];
+        const SavedCell& read = back->cells[k];
+        Require(read.solution == cell.solution && read.given == cell.given &&
+                    read.value == (cell.hinted ? 0 : cell.value),
+                "a saved cell reads back as it was");
     }
     return 0;
 }
