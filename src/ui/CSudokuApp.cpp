@@ -1,5 +1,6 @@
 #include "ui/CSudokuApp.h"
 
+#include "dialogs/DialogCommands.h"
 #include "print/PrintCommands.h"
 #include "solver/SudokuSolver.h"
 #include "store/StoreAndEditor.h"
@@ -67,6 +68,7 @@ bool CSudokuApp::InitInstance() {
     controller.commands.Bind(cmd::PrintCurrentPuzzle,
                              [this] { PrintCurrentPuzzle(game, host, mainFrame.get()); });
     controller.commands.Bind(cmd::PrintBooklet, [this] { PrintBooklet(game, mainFrame.get()); });
+    BindDialogCommands(controller, *store, mainFrame.get());
     CreateView();
 
     mainFrame->setWindowState(Qt::WindowNoState);

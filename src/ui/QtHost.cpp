@@ -1,12 +1,10 @@
 #include "ui/QtHost.h"
 
-#include "store/StoreTexts.h"
+#include "dialogs/DialogCommands.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -31,14 +29,6 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
         return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
-}
-
-std::optional<std::string> ChosenFile(QFileDialog& dialog) {
-    dialog.setNameFilter(ToQString(kSavedGameFilter));
-    dialog.setDefaultSuffix(ToQString(kSavedGameExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    // File names are bytes to the C++ streams that read and write them.
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 } // namespace
@@ -110,16 +100,11 @@ void QtHost::SymbolsChanged(const SymbolSet& symbols) {
 }
 
 std::optional<std::string> QtHost::AskOpenFileName() {
-    QFileDialog dialog(window);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    return ChosenFile(dialog);
+    return AskOpenGameFile(window);
 }
 
 std::optional<std::string> QtHost::AskSaveFileName() {
-    QFileDialog dialog(window);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    return ChosenFile(dialog);
+    return AskSaveGameFile(window);
 }
 
 } // namespace zentile

@@ -100,8 +100,14 @@ private:
     }
 
     void AnswerNow(QWidget& modal) {
-        // A dialog that refuses the answers it gets is closed in the end.
-        if (++attempts[&modal] > 25) {
+        // A dialog that refuses the answers it gets is closed in the end. Boxes are often made
+        // on the stack, so a new one may stand where the last one stood: count per window
+        // shown, not per address.
+        if (lastModal != &modal) {
+            lastModal = &modal;
+            attempts = 0;
+        }
+        if (++attempts > 25) {
             if (auto* dialog = qobject_cast<QDialog*>(&modal))
                 dialog->reject();
             else
@@ -212,7 +218,8 @@ private:
     QString folder;
     QTimer timer;
     bool pending = false;
-    std::map<QWidget*, int> attempts;
+    QPointer<QWidget> lastModal;
+    int attempts = 0;
 };
 
 // What a command must leave alone when it is not available: everything of the game.

@@ -1,0 +1,52 @@
+#include "dialogs/BestResultsPage.h"
+
+#include "dialogs/DialogMessages.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace zentile {
+
+namespace {
+
+// The table's tabs line its columns up when the headings ("Original" fills eight columns)
+// and the times ("01:02:05") stay short of a tab stop: so a stop every nine columns. The
+// widest line, the rule, then reaches column 75; the list has three heading lines and ten
+// results.
+constexpr int kTabColumns = 9;
+constexpr int kTableColumns = 77;
+constexpr int kTableLines = 14;
+
+} // namespace
+
+BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget* parent)
+    : QWidget(parent), level(level), resultsText(std::move(resultsText)),
+      view(new QPlainTextEdit(this)) {
+    view->setReadOnly(true);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The page is made as large as the longest list, so there is nothing to scroll to.
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Drawn straight on the page, as a label would be.
+    view->viewport()->setAutoFillBackground(false);
+
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    view->setFont(font);
+    const QFontMetricsF metrics(font);
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    view->setTabStopDistance(column * kTabColumns);
+    const qreal margins = 2 * view->document()->documentMargin();
+    view->setMinimumSize(static_cast<int>(column * kTableColumns + margins),
+                         static_cast<int>(metrics.lineSpacing() * kTableLines + margins));
+    view->setPlainText(ToQString(this->resultsText));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view);
+}
+
+} // namespace zentile

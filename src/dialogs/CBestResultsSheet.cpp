@@ -1,0 +1,70 @@
+#include "dialogs/CBestResultsSheet.h"
+
+#include "dialogs/BestResultsPage.h"
+#include "dialogs/DialogMessages.h"
+#include "dialogs/DialogTexts.h"
+#include "store/BestResults.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace zentile {
+
+CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
+    : QDialog(parent), table(table), tabs(new QTabWidget(this)),
+      ok(new QPushButton(dialog_text::kOk, this)),
+      reset(new QPushButton(dialog_text::kResetResults, this)) {
+    setWindowTitle(dialog_text::kBestResultsTitle);
+
+    for (int32_t level = 0; level < kDatabaseLevels; ++level)
+        tabs->addTab(new BestResultsPage(level, table.FormatBestResults(level), tabs),
+                     ToQString(LevelNames[level]));
+    tabs->setCurrentIndex(0);
+
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(reset, &QPushButton::clicked, this, &CBestResultsSheet::OnResetResults);
+
+    // The two buttons alike, with room around the longer text.
+    const int width = std::max(ok->sizeHint().width(), reset->sizeHint().width()) + 16;
+    ok->setMinimumWidth(width);
+    reset->setMinimumWidth(width);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(reset);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(tabs);
+    layout->addLayout(buttons);
+}
+
+BestResultsPage* CBestResultsSheet::Page(int index) const {
+    return qobject_cast<BestResultsPage*>(tabs->widget(index));
+}
+
+void CBestResultsSheet::OnResetResults() {
+    if (!AskYesNoQuestion(this, dialog_text::kResetQuestion)) return;
+    table.ResetBestResults();
+    done(QDialog::Rejected);
+}
+
+void CBestResultsSheet::keyPressEvent(QKeyEvent* event) {
+    // Escape is the reset button's key; reject() stays a plain close for the title bar.
+    if (event->matches(QKeySequence::Cancel)) {
+        OnResetResults();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ShowBestResults(BestResultsTable& table, QWidget* parent) {
+    CBestResultsSheet sheet(table, parent);
+    sheet.exec();
+}
+
+} // namespace zentile

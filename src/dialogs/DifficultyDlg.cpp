@@ -1,0 +1,64 @@
+#include "dialogs/DifficultyDlg.h"
+
+#include "dialogs/DialogButtons.h"
+#include "dialogs/DialogMessages.h"
+#include "dialogs/DialogTexts.h"
+#include "model/PuzzleDatabase.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace zentile {
+
+DifficultyDlg::DifficultyDlg(QWidget* parent) : QDialog(parent), levels(new QButtonGroup(this)) {
+    setWindowTitle(dialog_text::kDifficultyTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(new QLabel(dialog_text::kDifficultyPrompt, this));
+
+    auto* group = new QGroupBox(this);
+    auto* buttons = new QVBoxLayout(group);
+    buttons->setContentsMargins(20, 8, 36, 8);
+    for (int32_t level = 0; level < kDatabaseLevels; ++level) {
+        auto* button = new QRadioButton(ToQString(LevelNames[level]), group);
+        levels->addButton(button, level);
+        buttons->addWidget(button);
+    }
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addWidget(group);
+    centred->addStretch();
+    layout->addLayout(centred);
+
+    const DialogButtons row = AddOkCancel(*this, *layout);
+    ok = row.ok;
+    cancel = row.cancel;
+}
+
+QRadioButton* DifficultyDlg::LevelButton(int32_t level) const {
+    return qobject_cast<QRadioButton*>(levels->button(level));
+}
+
+void DifficultyDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        // A level outside the buttons leaves every button clear.
+        levels->setExclusive(false);
+        for (QAbstractButton* button : levels->buttons())
+            button->setChecked(levels->id(button) == selectedLevel);
+        levels->setExclusive(true);
+        if (QAbstractButton* chosen = levels->button(selectedLevel)) chosen->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void DifficultyDlg::accept() {
+    selectedLevel = levels->checkedId();
+    QDialog::accept();
+}
+
+} // namespace zentile

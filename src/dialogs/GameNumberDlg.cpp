@@ -1,0 +1,65 @@
+#include "dialogs/GameNumberDlg.h"
+
+#include "dialogs/DialogButtons.h"
+#include "dialogs/DialogMessages.h"
+#include "dialogs/DialogTexts.h"
+#include "play/GameNumberText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace zentile {
+
+GameNumberDlg::GameNumberDlg(QWidget* parent) : QDialog(parent), field(new QLineEdit(this)) {
+    setWindowTitle(dialog_text::kGameNumberTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* prompt = new QLabel(dialog_text::kGameNumberPrompt, this);
+    prompt->setBuddy(field);
+    layout->addWidget(prompt);
+
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addWidget(field);
+    centred->addStretch();
+    layout->addLayout(centred);
+
+    auto* note = new QLabel(dialog_text::kGameNumberNote, this);
+    note->setWordWrap(true);
+    // As wide as the prompt, so that the note breaks into two even lines.
+    note->setFixedWidth(prompt->sizeHint().width());
+    layout->addSpacing(6);
+    layout->addWidget(note);
+    layout->addSpacing(6);
+
+    const DialogButtons row = AddOkCancel(*this, *layout);
+    ok = row.ok;
+    cancel = row.cancel;
+}
+
+void GameNumberDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        field->setText(QString::number(number));
+        field->selectAll();
+        field->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void GameNumberDlg::accept() {
+    const GameNumberCheck check = CheckGameNumberText(field->text().toStdString());
+    if (check.verdict != GameNumberVerdict::Valid) {
+        ShowExclamation(this, ToQString(GameNumberMessage(check.verdict)));
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
+    number = check.number;
+    QDialog::accept();
+}
+
+} // namespace zentile

@@ -1,0 +1,115 @@
+#include "dialogs/HelpWindow.h"
+
+#include "dialogs/DialogMessages.h"
+#include "dialogs/DialogTexts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace zentile {
+
+namespace {
+
+constexpr char kIndexPage[] = "index.html";
+constexpr char kHelpFolderSuffix[] = "-help";
+constexpr char kInstalledHelpFolder[] = "../share/zentile/help";
+
+// The one help window of the run; another Contents brings it forward.
+QPointer<HelpWindow> openWindow;
+
+bool Readable(const QString& path) {
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
+    : QWidget(owner, Qt::Window), indexPath(indexPath), browser(new QTextBrowser(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(dialog_text::kHelpTitle);
+    resize(720, 600);
+
+    browser->setOpenExternalLinks(true);
+    browser->document()->setDocumentMargin(12);
+    browser->setSearchPaths({QFileInfo(indexPath).absolutePath()});
+
+    auto* toolbar = new QToolBar(this);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                       dialog_text::kHelpBack, browser, &QTextBrowser::backward);
+    QAction* forward =
+        toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                           dialog_text::kHelpForward, browser, &QTextBrowser::forward);
+    toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), dialog_text::kHelpHome, this,
+                       &HelpWindow::GoHome);
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser->documentTitle();
+        setWindowTitle(title.isEmpty() ? QString(dialog_text::kHelpTitle) : title);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addWidget(browser);
+
+    browser->setSource(QUrl::fromLocalFile(indexPath));
+}
+
+void HelpWindow::GoHome() {
+    browser->setSource(QUrl::fromLocalFile(indexPath));
+}
+
+QString FindHelpIndex(const QString& programFilePath) {
+    const QFileInfo program(programFilePath);
+    const QDir dir = program.absoluteDir();
+    const QString candidates[] = {
+        dir.filePath(program.completeBaseName() + kHelpFolderSuffix + "/" + kIndexPage),
+        dir.filePath(QString(kInstalledHelpFolder) + "/" + kIndexPage),
+    };
+    for (const QString& candidate : candidates) {
+        // "bin/.." by name, so that it means the same as on the installer's side.
+        const QString path = QDir::cleanPath(candidate);
+        if (Readable(path)) return path;
+    }
+    return {};
+}
+
+HelpWindow* OpenHelpContents(QWidget* parent, const QString& programFilePath) {
+    const QString index = FindHelpIndex(programFilePath);
+    if (index.isEmpty()) {
+        ShowExclamation(parent, dialog_text::kHelpFailed);
+        return nullptr;
+    }
+    if (openWindow && openWindow->IndexPath() == index) {
+        openWindow->GoHome();
+    } else {
+        if (openWindow) openWindow->close();
+        openWindow = new HelpWindow(index, parent ? parent->window() : nullptr);
+    }
+    openWindow->show();
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
+}
+
+void ShowHelpContents(QWidget* parent) {
+    OpenHelpContents(parent, QCoreApplication::applicationFilePath());
+}
+
+} // namespace zentile
