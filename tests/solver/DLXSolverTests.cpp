@@ -43,32 +43,31 @@ public:
         ResetSearch();
         Search();
     }
-
-    const DLXColumn& Root() const { return root; }
 };
 
 // Every link and size of the matrix, to prove a search leaves it exactly as it found it.
-std::map<const void*, std::vector<const void*>> Snapshot(const RecordingSolver& s) {
-    std::map<const void*, std::vector<const void*>> links;
-    auto add = [&](const DLXNode* n, intptr_t extra) {
-        links[n] = {n->left, n->right,  n->up,
-                    n->down, n->column, reinterpret_cast<const void*>(extra)};
+std::map<DLXLink, std::vector<int64_t>> Snapshot(const RecordingSolver& s) {
+    std::map<DLXLink, std::vector<int64_t>> links;
+    auto add = [&](DLXLink link, int64_t extra) {
+        DLXNode n = s.Node(link);
+        links[link] = {n.left, n.right, n.up, n.down, n.column, extra};
     };
-    add(&s.Root(), 0);
-    for (int c = 0; c < s.ColumnCount(); ++c) add(&s.Column(c), s.Column(c).size);
+    add(CDLXSolver::root, 0);
+    for (int c = 0; c < s.ColumnCount(); ++c) add(s.ColumnHeader(c), s.ColumnSize(c));
     for (int r = 0; r < s.RowCount(); ++r) {
-        const DLXNode* n = s.RowHead(r);
+        DLXLink n = s.RowHead(r);
         do {
             add(n, 0);
-            n = n->right;
+            n = s.Node(n).right;
         } while (n != s.RowHead(r));
     }
     return links;
 }
 
-int LinkedNodes(const DLXColumn& col) {
+int LinkedNodes(const RecordingSolver& s, int column) {
+    const DLXLink header = s.ColumnHeader(column);
     int count = 0;
-    for (const DLXNode* n = col.down; n != &col; n = n->down) ++count;
+    for (DLXLink n = s.Node(header).down; n != header; n = s.Node(n).down) ++count;
     return count;
 }
 
@@ -163,7 +162,7 @@ TEST(DLXSolver, OutOfRangeNumbersAreIgnored) {
     s.AddNode(0);
     s.RemoveRow(3);
     s.RestoreRow(-2);
-    EXPECT_EQ(s.Column(0).size, 1);
+    EXPECT_EQ(s.ColumnSize(0), 1);
     s.Run();
     EXPECT_EQ(s.solutions.size(), 1u);
 }
@@ -173,17 +172,17 @@ TEST(DLXSolver, RemoveAndRestoreAreIdempotentAndKeepSizesTrue) {
     BuildKnuthExample(s);
     auto check = [&] {
         for (int c = 0; c < s.ColumnCount(); ++c)
-            EXPECT_EQ(s.Column(c).size, LinkedNodes(s.Column(c))) << s.Column(c).name;
+            EXPECT_EQ(s.ColumnSize(c), LinkedNodes(s, c)) << s.ColumnName(c);
     };
     s.RemoveRow(1);
     s.RemoveRow(1);
     check();
-    EXPECT_EQ(s.Column(0).size, 1); // A keeps only "A D"
+    EXPECT_EQ(s.ColumnSize(0), 1); // A keeps only "A D"
     s.RestoreRow(1);
     s.RestoreRow(1);
     s.RestoreRow(2); // present: nothing happens
     check();
-    EXPECT_EQ(s.Column(0).size, 2);
+    EXPECT_EQ(s.ColumnSize(0), 2);
 
     // Without row 3 ("A D") the only cover is gone.
     s.RemoveRow(3);
@@ -209,7 +208,7 @@ TEST(DLXSolver, RestoredRowMovesToTheTopOfItsColumns) {
     s.RestoreRow(0);
     s.Run();
     EXPECT_EQ(s.solutions.back(), "A x #");
-    EXPECT_EQ(s.Column(0).down, s.RowHead(0));
+    EXPECT_EQ(s.Node(s.ColumnHeader(0)).down, s.RowHead(0));
 }
 
 TEST(DLXSolver, SearchRestoresEveryLinkAndSize) {

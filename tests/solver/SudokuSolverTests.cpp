@@ -57,26 +57,26 @@ TEST(SudokuSolver, MatrixHasTheNamedColumnsAndRowsInOrder) {
     CSudokuSolver solver;
     ASSERT_EQ(solver.ColumnCount(), 324);
     ASSERT_EQ(solver.RowCount(), 729);
-    EXPECT_EQ(solver.Column(0).name, "R1C1");
-    EXPECT_EQ(solver.Column(80).name, "R9C9");
-    EXPECT_EQ(solver.Column(81).name, "1inR1");
-    EXPECT_EQ(solver.Column(90).name, "1inC1");
-    EXPECT_EQ(solver.Column(99).name, "1inB1");
-    EXPECT_EQ(solver.Column(323).name, "9inB9");
+    EXPECT_EQ(solver.ColumnName(0), "R1C1");
+    EXPECT_EQ(solver.ColumnName(80), "R9C9");
+    EXPECT_EQ(solver.ColumnName(81), "1inR1");
+    EXPECT_EQ(solver.ColumnName(90), "1inC1");
+    EXPECT_EQ(solver.ColumnName(99), "1inB1");
+    EXPECT_EQ(solver.ColumnName(323), "9inB9");
 
     // Digit 5 in row index 2, column index 7 is row 229; its ring runs first, last added, ...
-    const DLXNode* head = solver.RowHead(229);
-    std::vector<std::string> names;
-    const DLXNode* n = head;
+    const DLXLink head = solver.RowHead(229);
+    std::vector<int> columns;
+    DLXLink n = head;
     do {
-        names.push_back(n->column->name);
-        n = n->right;
+        columns.push_back(solver.ColumnNumber(solver.Node(n).column));
+        n = solver.Node(n).right;
     } while (n != head);
-    EXPECT_EQ(names, (std::vector<std::string>{"R3C8", "5inB3", "5inC8", "5inR3"}));
-    EXPECT_EQ(&solver.Column(25), head->column);
-    EXPECT_EQ(solver.Column(191).name, "5inR3");
-    EXPECT_EQ(solver.Column(205).name, "5inC8");
-    EXPECT_EQ(solver.Column(209).name, "5inB3");
+    EXPECT_EQ(columns, (std::vector<int>{25, 209, 205, 191}));
+    EXPECT_EQ(solver.ColumnName(25), "R3C8");
+    EXPECT_EQ(solver.ColumnName(191), "5inR3");
+    EXPECT_EQ(solver.ColumnName(205), "5inC8");
+    EXPECT_EQ(solver.ColumnName(209), "5inB3");
 }
 
 TEST(SudokuSolver, VerdictsOnSmallGrids) {
