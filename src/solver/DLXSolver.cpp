@@ -176,14 +176,15 @@ inline __attribute__((always_inline)) void CDLXSolver::Cover(std::size_t col) {
     emptyColumns = empty;
 }
 
+// The exact mirror of Cover. The caller puts back the count of empty columns it had before
+// the Cover, so the restored sizes need no checking here.
 inline __attribute__((always_inline)) void CDLXSolver::Uncover(std::size_t col) {
     DLXNodes n = Nodes();
-    int32_t empty = emptyColumns;
     for (std::size_t i = n.Up(col); i != col; i = n.Up(i)) {
         for (std::size_t j = n.Left(i); j != i;) {
             const std::size_t up = n.Up(j), down = n.Down(j), other = n.Column(j);
             const std::size_t next = n.Left(j);
-            empty -= Grow(other);
+            ++n.Size(other);
             n.Up(down) = static_cast<DLXLink>(j);
             n.Down(up) = static_cast<DLXLink>(j);
             j = next;
@@ -192,9 +193,7 @@ inline __attribute__((always_inline)) void CDLXSolver::Uncover(std::size_t col) 
     const std::size_t left = n.Left(col), right = n.Right(col);
     n.Left(right) = static_cast<DLXLink>(col);
     n.Right(left) = static_cast<DLXLink>(col);
-    const int32_t size = n.Size(col) -= hiddenBias;
-    emptyColumns = empty + (size <= 0);
-    if (size <= 1) MarkShort(n.Number(col));
+    if ((n.Size(col) -= hiddenBias) <= 1) MarkShort(n.Number(col));
 }
 
 // The leftmost of the smallest columns. The search comes here only when no column is empty.
@@ -250,30 +249,19 @@ void CDLXSolver::Search() {
 
     const DLXLink col = ChooseColumn();
     Cover(col);
+    const int32_t emptyAfterCover = emptyColumns;
     partialSolution.push_back(col);
     for (std::size_t r = n.Down(col); r != col; r = n.Down(r)) {
         for (std::size_t j = n.Right(r); j != r; j = n.Right(j)) Cover(n.Column(j));
         partialSolution.back() = static_cast<DLXLink>(r);
         Search();
         for (std::size_t j = n.Left(r); j != r; j = n.Left(j)) Uncover(n.Column(j));
+        emptyColumns = emptyAfterCover;
         if (!continueSearch) break;
     }
     partialSolution.pop_back();
     Uncover(col);
-}
-
-std::optional<std::string_view> CDLXSolver::NextSolutionName() {
-    DLXNodes n = Nodes();
-    if (cursorNode) {
-        std::string_view name = names[n.Number(n.Column(*cursorNode))];
-        cursorNode = n.Right(*cursorNode);
-        if (*cursorNode == partialSolution[cursorPosition]) cursorNode.reset();
-        return name;
-    }
-    if (cursorPosition >= partialSolution.size()) return std::nullopt;
-    ++cursorPosition;
-    if (cursorPosition < partialSolution.size()) cursorNode = partialSolution[cursorPosition];
-    return std::nullopt;
+    emptyColumns = 0; // as on entry
 }
 
 } // namespace zentile

@@ -82,8 +82,21 @@ public:
     void ResetSearch();
 
     // Inside OnSolution: the column names of the first chosen row, then none once, the names
-    // of the second row, then none, ...; after the last row's none, none for good.
-    std::optional<std::string_view> NextSolutionName();
+    // of the second row, then none, ...; after the last row's none, none for good. Inline, as
+    // a caller reads every name of every solution through it.
+    std::optional<std::string_view> NextSolutionName() {
+        if (cursorNode) {
+            DLXNodes n = Nodes();
+            const std::string_view name = names[n.Number(n.Column(*cursorNode))];
+            cursorNode = n.Right(*cursorNode);
+            if (*cursorNode == partialSolution[cursorPosition]) cursorNode.reset();
+            return name;
+        }
+        if (cursorPosition >= partialSolution.size()) return std::nullopt;
+        ++cursorPosition;
+        if (cursorPosition < partialSolution.size()) cursorNode = partialSolution[cursorPosition];
+        return std::nullopt;
+    }
 
     int ColumnCount() const { return static_cast<int>(columns.size()); }
     int RowCount() const { return static_cast<int>(rows.size()); }
