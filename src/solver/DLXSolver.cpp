@@ -1,5 +1,6 @@
 #include "solver/DLXSolver.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 #include <stdexcept>
@@ -50,10 +51,9 @@ void CDLXSolver::AddColumn(std::string name, bool primary) {
         n.Right(col) = root;
         n.Right(last) = col;
         n.Left(root) = col;
-        ++emptyColumns;
     }
     if (number % 64 == 0) shortColumns.push_back(0);
-    MarkShort(number);
+    countsStale = true;
     columns.push_back(col);
     names.push_back(std::move(name));
 }
@@ -93,7 +93,8 @@ void CDLXSolver::AddNode(int columnNumber) {
     n.Down(node) = below;
     n.Up(below) = node;
     n.Down(col) = node;
-    emptyColumns -= Grow(col);
+    ++n.Size(col);
+    countsStale = true;
 }
 
 void CDLXSolver::RemoveRow(int rowNumber) {
@@ -102,13 +103,14 @@ void CDLXSolver::RemoveRow(int rowNumber) {
     const DLXLink first = rows[rowNumber];
     if (n.Up(first) == first) return;
     removedRows[rowNumber / 64] |= uint64_t{1} << (rowNumber % 64);
+    countsStale = true;
     DLXLink node = first;
     do {
         const DLXLink up = n.Up(node), down = n.Down(node);
         n.Up(down) = up;
         n.Down(up) = down;
         n.Up(node) = n.Down(node) = node;
-        emptyColumns += Shrink(n.Column(node));
+        --n.Size(n.Column(node));
         node = n.Right(node);
     } while (node != first);
 }
@@ -119,6 +121,7 @@ void CDLXSolver::RestoreRow(int rowNumber) {
     const DLXLink first = rows[rowNumber];
     if (n.Up(first) != first) return;
     removedRows[rowNumber / 64] &= ~(uint64_t{1} << (rowNumber % 64));
+    countsStale = true;
     DLXLink node = first;
     do {
         const DLXLink col = n.Column(node), below = n.Down(col);
@@ -126,7 +129,7 @@ void CDLXSolver::RestoreRow(int rowNumber) {
         n.Down(node) = below;
         n.Up(below) = node;
         n.Down(col) = node;
-        emptyColumns -= Grow(col);
+        ++n.Size(col);
         node = n.Right(node);
     } while (node != first);
 }
@@ -138,19 +141,21 @@ void CDLXSolver::RestoreAllRows() {
     }
 }
 
-// Shrink and Grow change a column's size by one and return how many columns have become
-// (Shrink) or stopped being (Grow) empty. A column reaching size 1 joins the short columns;
-// one leaving size 0 is already among them.
-inline __attribute__((always_inline)) int32_t CDLXSolver::Shrink(std::size_t col) {
+// Between searches the matrix changes only through building and RemoveRow/RestoreRow; the
+// first search after a change counts the empty and short columns afresh, so that those
+// stay simple.
+void CDLXSolver::Recount() {
     DLXNodes n = Nodes();
-    const int32_t size = --n.Size(col);
-    if (size == 1) MarkShort(n.Number(col));
-    return size == 0;
-}
-
-inline __attribute__((always_inline)) int32_t CDLXSolver::Grow(std::size_t col) {
-    DLXNodes n = Nodes();
-    return ++n.Size(col) == 1;
+    emptyColumns = 0;
+    std::fill(shortColumns.begin(), shortColumns.end(), 0);
+    for (std::size_t number = 0; number < columns.size(); ++number) {
+        const int32_t size = n.Size(columns[number]);
+        if (size <= 1) {
+            MarkShort(static_cast<DLXLink>(number));
+            emptyColumns += size <= 0;
+        }
+    }
+    countsStale = false;
 }
 
 // Every word a step needs is read before the first store: the stores could otherwise alias
@@ -169,7 +174,9 @@ inline __attribute__((always_inline)) void CDLXSolver::Cover(std::size_t col) {
             const std::size_t next = n.Right(j);
             n.Up(down) = static_cast<DLXLink>(up);
             n.Down(up) = static_cast<DLXLink>(down);
-            empty += Shrink(other);
+            const int32_t size = --n.Size(other);
+            empty += size == 0;
+            if (size == 1) MarkShort(n.Number(other));
             j = next;
         }
     }
@@ -240,6 +247,7 @@ void CDLXSolver::Report() {
 }
 
 void CDLXSolver::Search() {
+    if (countsStale) Recount();
     DLXNodes n = Nodes();
     if (n.Right(root) == root) {
         Report();

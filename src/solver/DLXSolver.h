@@ -118,8 +118,7 @@ private:
     DLXLink NewNode(std::size_t words);
     void Report();
     DLXLink ChooseColumn();
-    int32_t Shrink(std::size_t col);
-    int32_t Grow(std::size_t col);
+    void Recount();
     void Cover(std::size_t col);
     void Uncover(std::size_t col);
     void MarkShort(DLXLink number) { shortColumns[number / 64] |= uint64_t{1} << (number % 64); }
@@ -142,6 +141,7 @@ private:
     // One bit per column number, set for every primary column not covered that holds at most
     // one node, and possibly for others: a bit is cleared only when the search finds it stale.
     std::vector<uint64_t> shortColumns;
+    bool countsStale = true;
 };
 
 } // namespace zentile
