@@ -29,9 +29,7 @@ DLXLink CDLXSolver::NewNode(std::size_t words) {
 }
 
 int32_t CDLXSolver::ColumnSize(int columnNumber) const {
-    int32_t size = Nodes().Size(columns[columnNumber]);
-    while (size >= hiddenBias / 2) size -= hiddenBias;
-    return size;
+    return Nodes().Size(columns[columnNumber]) & (hiddenBias - 1);
 }
 
 DLXNode CDLXSolver::Node(DLXLink link) const {
@@ -167,16 +165,20 @@ inline __attribute__((always_inline)) void CDLXSolver::Cover(std::size_t col) {
     n.Left(right) = static_cast<DLXLink>(left);
     n.Right(left) = static_cast<DLXLink>(right);
     int32_t empty = emptyColumns - (n.Size(col) <= 0);
+    const int32_t rows = n.Size(col) & (hiddenBias - 1);
     n.Size(col) += hiddenBias;
-    for (std::size_t i = n.Down(col); i != col; i = n.Down(i)) {
+    std::size_t i = col;
+    for (int32_t k = rows; k > 0; --k) {
+        i = n.Down(i);
         for (std::size_t j = n.Right(i); j != i;) {
             const std::size_t up = n.Up(j), down = n.Down(j), other = n.Column(j);
             const std::size_t next = n.Right(j);
             n.Up(down) = static_cast<DLXLink>(up);
             n.Down(up) = static_cast<DLXLink>(down);
-            const int32_t size = --n.Size(other);
-            empty += size == 0;
-            if (size == 1) MarkShort(n.Number(other));
+            if (const int32_t size = --n.Size(other); size <= 1) {
+                empty += size == 0;
+                MarkShort(n.Number(other));
+            }
             j = next;
         }
     }
@@ -187,7 +189,9 @@ inline __attribute__((always_inline)) void CDLXSolver::Cover(std::size_t col) {
 // the Cover, so the restored sizes need no checking here.
 inline __attribute__((always_inline)) void CDLXSolver::Uncover(std::size_t col) {
     DLXNodes n = Nodes();
-    for (std::size_t i = n.Up(col); i != col; i = n.Up(i)) {
+    std::size_t i = col;
+    for (int32_t k = n.Size(col) & (hiddenBias - 1); k > 0; --k) {
+        i = n.Up(i);
         for (std::size_t j = n.Left(i); j != i;) {
             const std::size_t up = n.Up(j), down = n.Down(j), other = n.Column(j);
             const std::size_t next = n.Left(j);
@@ -256,10 +260,13 @@ void CDLXSolver::Search() {
     if (emptyColumns > 0) return;
 
     const DLXLink col = ChooseColumn();
+    const int32_t rows = n.Size(col);
     Cover(col);
     const int32_t emptyAfterCover = emptyColumns;
     partialSolution.push_back(col);
-    for (std::size_t r = n.Down(col); r != col; r = n.Down(r)) {
+    std::size_t r = col;
+    for (int32_t k = rows; k > 0; --k) {
+        r = n.Down(r);
         for (std::size_t j = n.Right(r); j != r; j = n.Right(j)) Cover(n.Column(j));
         partialSolution.back() = static_cast<DLXLink>(r);
         Search();
