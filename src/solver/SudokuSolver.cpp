@@ -1,7 +1,5 @@
 #include "solver/SudokuSolver.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 namespace zentile {
@@ -53,26 +51,19 @@ CSudokuSolver::CSudokuSolver() {
 bool CSudokuSolver::OnSolution() {
     if (++solutionCount > 1) return false;
 
-    // Each chosen row names its digit's row unit and column unit, e.g. "5inR3" and "5inC8";
-    // its cell name ("R3C8") is shorter and tells nothing. Where the names stand in a row
-    // changes from row to row, so the reading selects instead of branching, and a store that
-    // is not due goes to a spare last cell.
-    std::array<int32_t, 82> cells;
-    std::copy(solution.begin(), solution.end(), cells.begin());
-    for (auto name = NextSolutionName(); name; name = NextSolutionName()) {
+    // Each chosen row names its digit's row unit and column unit, e.g. "5inR3" and "5inC8".
+    for (;;) {
         int y = -1;
         int x = -1;
+        auto name = NextSolutionName();
+        if (!name) break;
         for (; name; name = NextSolutionName()) {
-            const bool unit = name->size() >= 5;
-            const char kind = unit ? (*name)[3] : ' ';
-            const int value = unit ? (*name)[4] - '1' : 0;
-            y = kind == 'R' ? value : y;
-            x = kind == 'C' ? value : x;
-            const bool due = unit && y >= 0 && x >= 0;
-            cells[due ? 9 * y + x : 81] = (*name)[0] - '0';
+            if (name->size() < 5) continue;
+            if ((*name)[3] == 'R') y = (*name)[4] - '1';
+            if ((*name)[3] == 'C') x = (*name)[4] - '1';
+            if (y >= 0 && x >= 0) solution[9 * y + x] = (*name)[0] - '0';
         }
     }
-    std::copy(cells.begin(), cells.begin() + 81, solution.begin());
     return true;
 }
 
