@@ -132,10 +132,11 @@ void CDLXSolver::RestoreRow(int rowNumber) {
     } while (node != first);
 }
 
-void CDLXSolver::RestoreAllRows() {
+void CDLXSolver::RestoreAllRows(const std::vector<uint64_t>& stayRemoved) {
     for (std::size_t word = 0; word < removedRows.size(); ++word) {
-        while (removedRows[word] != 0)
-            RestoreRow(static_cast<int>(64 * word) + std::countr_zero(removedRows[word]));
+        const uint64_t stay = word < stayRemoved.size() ? stayRemoved[word] : 0;
+        for (uint64_t bits = removedRows[word] & ~stay; bits != 0; bits &= bits - 1)
+            RestoreRow(static_cast<int>(64 * word) + std::countr_zero(bits));
     }
 }
 

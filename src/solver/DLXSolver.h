@@ -74,7 +74,10 @@ public:
     void RemoveRow(int rowNumber);
     void RestoreRow(int rowNumber);
     // RestoreRow for every row number in ascending order; only removed rows cost anything.
-    void RestoreAllRows();
+    // Rows whose bit is set in stayRemoved (one bit per row number) are left out: a caller
+    // about to remove them again would leave the matrix exactly as without the round trip,
+    // since a restored row goes to the top and removing it takes nothing else along.
+    void RestoreAllRows(const std::vector<uint64_t>& stayRemoved = {});
 
     // Runs the search on the matrix as it stands. The caller prepares it with
     // ResetSearch (continue flag on, partial solution empty) before the outermost call.

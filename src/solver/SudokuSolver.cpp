@@ -1,5 +1,6 @@
 #include "solver/SudokuSolver.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zentile {
@@ -77,9 +78,19 @@ void CSudokuSolver::SetGiven(int row, int column, int value) {
 }
 
 int CSudokuSolver::SolveGrid(const SolverGrid& input, SolverGrid& output) {
-    // Restoring every row leaves an empty cell's nine rows in place, so only the givens
-    // need SetGiven.
-    RestoreAllRows();
+    // Every row is restored, then SetGiven removes the rows the givens exclude. Rows that the
+    // previous grid's givens excluded as well stay removed throughout, which leaves the
+    // matrix as the round trip would; and after the restoring an empty cell's nine rows are
+    // in place, so only the givens need SetGiven.
+    std::fill(excluded.begin(), excluded.end(), 0);
+    for (int cell = 0; cell < 81; ++cell) {
+        if (input[cell] < 1) continue;
+        for (int d = 1; d <= 9; ++d) {
+            const int row = RowNumber(cell / 9, cell % 9, d);
+            if (d != input[cell]) excluded[row / 64] |= uint64_t{1} << (row % 64);
+        }
+    }
+    RestoreAllRows(excluded);
     for (int row = 0; row < 9; ++row)
         for (int column = 0; column < 9; ++column)
             if (input[9 * row + column] >= 1) SetGiven(row, column, input[9 * row + column]);
