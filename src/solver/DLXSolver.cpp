@@ -159,7 +159,8 @@ void CDLXSolver::Recount() {
 
 // Every word a step needs is read before the first store: the stores could otherwise alias
 // any later read, and each field would be loaded twice. The count of empty columns is kept in
-// a local for the same reason.
+// a local for the same reason. The rows are counted off the column's size rather than found
+// by coming back to the header, so the end of the loop does not wait for the last link.
 inline __attribute__((always_inline)) void CDLXSolver::Cover(std::size_t col) {
     DLXNodes n = Nodes();
     const std::size_t left = n.Left(col), right = n.Right(col);
@@ -258,6 +259,7 @@ void CDLXSolver::Search() {
         Report();
         return;
     }
+    // The leftmost smallest column would be an empty one, with no row to try.
     if (emptyColumns > 0) return;
 
     const DLXLink col = ChooseColumn();

@@ -144,6 +144,7 @@ private:
     // One bit per column number, set for every primary column not covered that holds at most
     // one node, and possibly for others: a bit is cleared only when the search finds it stale.
     std::vector<uint64_t> shortColumns;
+    // Set by every change to the matrix between searches; the next search counts afresh.
     bool countsStale = true;
 };
 
