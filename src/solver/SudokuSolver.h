@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zentile {
 
@@ -33,6 +34,7 @@ public:
 private:
     SolverGrid solution{};
     int32_t solutionCount = 0;
+    std::vector<uint64_t> excluded = std::vector<uint64_t>((729 + 63) / 64); // by row number
 };
 
 } // namespace zentile

@@ -42,15 +42,15 @@ int main() {
             out += "error: " + error + "\n";
             continue;
         }
-        int count = solver.SolveGrid(input, output);
-        out += static_cast<char>('0' + count);
-        out += ' ';
-        if (count == 0) {
-            out += '-';
-        } else {
-            for (int v : output) out += static_cast<char>('0' + v);
+        const int count = solver.SolveGrid(input, output);
+        char result[84] = {static_cast<char>('0' + count), ' ', '-'};
+        std::size_t length = 3;
+        if (count != 0) {
+            for (std::size_t i = 0; i < 81; ++i) result[2 + i] = static_cast<char>('0' + output[i]);
+            length = 83;
         }
-        out += '\n';
+        result[length++] = '\n';
+        out.append(result, length);
         if (out.size() > (1 << 16)) {
             std::cout << out;
             out.clear();
