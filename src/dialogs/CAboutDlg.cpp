@@ -1,6 +1,8 @@
 #include "dialogs/CAboutDlg.h"
 
 #include "dialogs/DialogTexts.h"
+#include "model/Host.h"
+#include "ui/QtText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -26,7 +28,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setPixmap(QPixmap(kIconPath));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(dialog_text::kProgramName, this);
+    auto* name = new QLabel(ToQString(kApplicationTitle), this);
     QFont nameFont = name->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);

@@ -6,10 +6,6 @@
 
 namespace zentile {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ShowExclamation(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, ToQString(kApplicationTitle), text, QMessageBox::Ok,
                     parent);

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "ui/QtText.h"
+
 #include <QString>
-#include <string_view>
 
 class QWidget;
 
 namespace zentile {
-
-QString ToQString(std::string_view text);
 
 // The game's message boxes, captioned "Zentile": a refusal or a failure with the exclamation
 // icon and OK, and a question with the question icon, Yes and No.

@@ -29,7 +29,6 @@ inline constexpr char kResetResults[] = "Reset Results";
 inline constexpr char kResetQuestion[] = "Are you sure you want to reset the best results list?";
 
 inline constexpr char kAboutTitle[] = "About Zentile";
-inline constexpr char kProgramName[] = "Zentile";
 inline constexpr char kVersionLabel[] = "Version:";
 inline constexpr char kFeedbackLine[] = "Feedback or questions can be sent to:";
 inline constexpr char kFeedbackAddress[] = "feedback@zentile.example";

@@ -2,6 +2,7 @@
 
 #include "print/PageLayout.h"
 #include "print/PrintTexts.h"
+#include "ui/QtText.h"
 
 #include <QFont>
 #include <QPainter>
@@ -18,13 +19,9 @@ const QColor kSymbolColour(0, 0, 0);
 constexpr int kBoxPenWidth = 4;
 constexpr int kCellPenWidth = 1;
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Heights are in device pixels, so a page looks the same whatever dpi the surface reports.
 QFont PrintFont(int32_t height, bool italic = false) {
-    QFont font(Text(kPrintFontFace));
+    QFont font(ToQString(kPrintFontFace));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, height));
     font.setWeight(QFont::Normal);
@@ -65,8 +62,8 @@ void DrawFooter(QPainter& painter, int32_t width, int32_t height) {
     const QFont font = PrintFont(page::kFooterFontHeight, true);
     // The blanks at either end are part of the texts: they keep them off the page's edges.
     constexpr int kWrappedTop = Qt::AlignTop | Qt::TextWordWrap;
-    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font, Text(kFooterCredit));
-    DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, Text(kFooterAddress));
+    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font, ToQString(kFooterCredit));
+    DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, ToQString(kFooterAddress));
 }
 
 void DrawGridLines(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
@@ -114,7 +111,7 @@ void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth
 }
 
 void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, Text(kPuzzlePageHeading));
+    DrawHeading(painter, metrics.width, ToQString(kPuzzlePageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kPuzzlesPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, PuzzleGridPlace(metrics, slot), cursor.Current(), 0);
@@ -123,7 +120,7 @@ void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& 
 }
 
 void DrawSolutionPage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, Text(kSolutionPageHeading));
+    DrawHeading(painter, metrics.width, ToQString(kSolutionPageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kSolutionsPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, SolutionGridPlace(slot), cursor.Current(), 81);

@@ -1,8 +1,10 @@
 #include "print/Print.h"
 
+#include "model/Host.h"
 #include "print/PageLayout.h"
 #include "print/PagePainters.h"
 #include "print/PrintTexts.h"
+#include "ui/QtText.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -11,11 +13,6 @@
 namespace zentile {
 
 namespace {
-
-QString DocumentName() {
-    return QString::fromUtf8(kPrintDocumentName.data(),
-                             static_cast<qsizetype>(kPrintDocumentName.size()));
-}
 
 double LayoutScale(const QPrinter& printer) {
     return static_cast<double>(printer.resolution()) / page::kPrintResolution;
@@ -31,7 +28,7 @@ PageMetrics ReadPageMetrics(const QPrinter& printer) {
 
 void PrintPages(const PrintJob& job, QPrinter& printer) {
     if (job.PageCount() == 0) return;
-    printer.setDocName(DocumentName());
+    printer.setDocName(ToQString(kApplicationTitle));
     printer.setResolution(page::kPrintResolution);
 
     QPainter painter;
@@ -63,7 +60,7 @@ void PrintPages(const PrintJob& job, QPrinter& printer) {
 void Print(const PrintJob& job, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(page::kPrintResolution);
-    printer.setDocName(DocumentName()); // also names the PDF file the dialog proposes
+    printer.setDocName(ToQString(kApplicationTitle)); // also names the PDF file the dialog proposes
 
     QPrintDialog dialog(&printer, parent);
     // Printer, copies and page size only: no page range, selection or current page, since

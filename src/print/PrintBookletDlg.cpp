@@ -3,6 +3,7 @@
 #include "model/Host.h"
 #include "model/PuzzleDatabase.h"
 #include "print/PrintTexts.h"
+#include "ui/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,10 +21,6 @@ namespace zentile {
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The level check boxes, Very Easy first, named after the fields they fill.
 constexpr const char* kLevelBoxNames[kDatabaseLevels] = {"veryEasy", "easy", "medium", "hard",
                                                          "veryHard"};
@@ -31,22 +28,22 @@ constexpr const char* kLevelBoxNames[kDatabaseLevels] = {"veryEasy", "easy", "me
 } // namespace
 
 PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Text(kBookletTitle));
+    setWindowTitle(ToQString(kBookletTitle));
 
-    auto* levelsGroup = new QGroupBox(Text(kBookletLevelsGroup), this);
+    auto* levelsGroup = new QGroupBox(ToQString(kBookletLevelsGroup), this);
     auto* levelsLayout = new QVBoxLayout(levelsGroup);
     for (int level = 0; level < kDatabaseLevels; ++level) {
-        levelBoxes[level] = new QCheckBox(Text(LevelNames[static_cast<std::size_t>(level)]));
+        levelBoxes[level] = new QCheckBox(ToQString(LevelNames[static_cast<std::size_t>(level)]));
         levelBoxes[level]->setObjectName(QLatin1String(kLevelBoxNames[level]));
         levelsLayout->addWidget(levelBoxes[level]);
     }
     levelsLayout->addStretch();
 
-    auto* typeGroup = new QGroupBox(Text(kBookletTypeGroup), this);
+    auto* typeGroup = new QGroupBox(ToQString(kBookletTypeGroup), this);
     auto* typeLayout = new QHBoxLayout(typeGroup);
-    classicButton = new QRadioButton(Text(kBookletClassic));
+    classicButton = new QRadioButton(ToQString(kBookletClassic));
     classicButton->setObjectName(QStringLiteral("classic"));
-    lettersButton = new QRadioButton(Text(kBookletLetters));
+    lettersButton = new QRadioButton(ToQString(kBookletLetters));
     lettersButton->setObjectName(QStringLiteral("letters"));
     auto* typeButtons = new QButtonGroup(this);
     typeButtons->addButton(classicButton, 0);
@@ -56,25 +53,25 @@ PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
 
     countEdit = new QLineEdit(this);
     countEdit->setObjectName(QStringLiteral("puzzleCount"));
-    solutionsBox = new QCheckBox(Text(kBookletSolutions), this);
+    solutionsBox = new QCheckBox(ToQString(kBookletSolutions), this);
     solutionsBox->setObjectName(QStringLiteral("printSolutions"));
 
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(typeGroup);
-    rightColumn->addWidget(new QLabel(Text(kBookletCountLabel), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(ToQString(kBookletCountLabel), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(countEdit, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(Text(kBookletCountNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(ToQString(kBookletCountNote), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(solutionsBox, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(Text(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(ToQString(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
     rightColumn->addStretch();
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(levelsGroup);
     choices->addLayout(rightColumn);
 
-    auto* okButton = new QPushButton(Text(kBookletOk), this);
+    auto* okButton = new QPushButton(ToQString(kBookletOk), this);
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(Text(kBookletCancel), this);
+    auto* cancelButton = new QPushButton(ToQString(kBookletCancel), this);
     connect(okButton, &QPushButton::clicked, this, &PrintBookletDlg::accept);
     connect(cancelButton, &QPushButton::clicked, this, &PrintBookletDlg::reject);
     auto* buttons = new QHBoxLayout;
@@ -103,14 +100,14 @@ BookletChoice PrintBookletDlg::Choice() const {
 void PrintBookletDlg::accept() {
     if (!ControlsToFields()) return;
     if (!(veryEasy || easy || medium || hard || veryHard)) {
-        ShowMessage(Text(kSelectLevelMessage));
+        ShowMessage(ToQString(kSelectLevelMessage));
         return;
     }
     QDialog::accept();
 }
 
 void PrintBookletDlg::ShowMessage(const QString& text) {
-    QMessageBox::warning(this, Text(kApplicationTitle), text);
+    QMessageBox::warning(this, ToQString(kApplicationTitle), text);
 }
 
 void PrintBookletDlg::FieldsToControls() {
@@ -132,11 +129,12 @@ bool PrintBookletDlg::ControlsToFields() {
         countEdit->selectAll();
         return false;
     };
-    if (!wholeNumber.match(text).hasMatch()) return refuse(Text(kEnterIntegerMessage));
+    if (!wholeNumber.match(text).hasMatch()) return refuse(ToQString(kEnterIntegerMessage));
     bool fits = false;
     const qlonglong count = text.toLongLong(&fits);
     if (!fits || count < kBookletMinPuzzles || count > kBookletMaxPuzzles)
-        return refuse(Text(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
+        return refuse(
+            ToQString(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
 
     puzzleCount = static_cast<int32_t>(count);
     veryEasy = levelBoxes[0]->isChecked();

@@ -11,7 +11,6 @@ inline constexpr std::string_view kPrintSolutionQuestion =
     "Do you want the solution to also be printed?";
 
 // The printed pages. The address is the maker's page; the blanks keep it off the right edge.
-inline constexpr std::string_view kPrintDocumentName = "Zentile";
 inline constexpr std::string_view kPuzzlePageHeading = "Sudoku Puzzle";
 inline constexpr std::string_view kSolutionPageHeading = "Sudoku Solution";
 inline constexpr std::string_view kFooterCredit = "      Printed by Zentile";

@@ -19,6 +19,5 @@ inline constexpr std::string_view kOpenWithoutGuessesQuestion =
 inline constexpr std::string_view kOptionsSection = "Section";
 inline constexpr std::string_view kBestResultsSection = "BestResults";
 inline constexpr std::string_view kCompanyName = "Quantelo";
-inline constexpr std::string_view kApplicationName = "Zentile";
 
 } // namespace zentile

@@ -6,6 +6,7 @@
 #include "play/GameController.h"
 #include "ui/CChildView.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/QtText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,14 +16,6 @@
 #include <vector>
 
 namespace zentile {
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
     : QMainWindow(parent), controller(controller) {

@@ -1,6 +1,7 @@
 #include "ui/CSudokuApp.h"
 
 #include "dialogs/DialogCommands.h"
+#include "model/Host.h"
 #include "print/PrintCommands.h"
 #include "solver/SudokuSolver.h"
 #include "store/StoreAndEditor.h"
@@ -8,6 +9,7 @@
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/QSettingsStore.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,10 +24,6 @@ namespace zentile {
 namespace {
 
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QIcon ProgramIcon() {
     QIcon icon;
@@ -46,7 +44,7 @@ CSudokuApp::~CSudokuApp() {
 bool CSudokuApp::InitInstance() {
     InitialiseResources();
     QCoreApplication::setOrganizationName(ToQString(kCompanyName));
-    QCoreApplication::setApplicationName(ToQString(kApplicationName));
+    QCoreApplication::setApplicationName(ToQString(kApplicationTitle));
     settings = std::make_unique<QSettingsStore>();
     // The solver's matrix is built once, before there is a window.
     solver = std::make_unique<CSudokuSolver>();

@@ -1,5 +1,6 @@
 #include "ui/QSettingsStore.h"
 
+#include "model/Host.h"
 #include "store/StoreTexts.h"
 
 #include <QByteArray>
@@ -17,7 +18,7 @@ QString Key(std::string_view section, std::string_view key) {
 
 QSettingsStore::QSettingsStore()
     : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(kCompanyName),
-               QString::fromUtf8(kApplicationName)) {
+               QString::fromUtf8(kApplicationTitle)) {
     pendingWrite.setSingleShot(true);
     pendingWrite.setInterval(0);
     QObject::connect(&pendingWrite, &QTimer::timeout, [this] { settings.sync(); });

@@ -1,6 +1,8 @@
 #include "ui/QtHost.h"
 
 #include "dialogs/DialogCommands.h"
+#include "model/Host.h"
+#include "ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,10 +16,6 @@ namespace zentile {
 namespace {
 
 static_assert(QtHost::kPuzzleSolvedEvent == QEvent::User + 1);
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
