@@ -2,7 +2,9 @@
 
 #include "dialogs/DialogTexts.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QPushButton>
 
@@ -23,6 +25,14 @@ DialogButtons AddOkCancel(QDialog& dialog, QBoxLayout& layout) {
     row->addStretch();
     layout.addLayout(row);
     return {ok, cancel};
+}
+
+void CheckOnly(QButtonGroup& group, int id) {
+    // An exclusive group cannot clear its last checked button.
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons()) button->setChecked(group.id(button) == id);
+    group.setExclusive(true);
+    if (QAbstractButton* chosen = group.button(id)) chosen->setFocus();
 }
 
 } // namespace zentile

@@ -46,12 +46,7 @@ QRadioButton* DifficultyDlg::LevelButton(int32_t level) const {
 
 void DifficultyDlg::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        // A level outside the buttons leaves every button clear.
-        levels->setExclusive(false);
-        for (QAbstractButton* button : levels->buttons())
-            button->setChecked(levels->id(button) == selectedLevel);
-        levels->setExclusive(true);
-        if (QAbstractButton* chosen = levels->button(selectedLevel)) chosen->setFocus();
+        CheckOnly(*levels, selectedLevel); // a level outside the buttons clears them all
     }
     QDialog::showEvent(event);
 }

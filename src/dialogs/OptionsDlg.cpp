@@ -76,12 +76,8 @@ QRadioButton* OptionsDlg::LetterButton() const {
 
 void OptionsDlg::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        gameTypes->setExclusive(false);
-        for (QAbstractButton* button : gameTypes->buttons())
-            button->setChecked(gameTypes->id(button) == gameType);
-        gameTypes->setExclusive(true);
         timedBox->setChecked(timed != 0);
-        if (QAbstractButton* chosen = gameTypes->button(gameType)) chosen->setFocus();
+        CheckOnly(*gameTypes, gameType);
     }
     QDialog::showEvent(event);
 }

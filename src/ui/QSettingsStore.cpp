@@ -2,6 +2,7 @@
 
 #include "model/Host.h"
 #include "store/StoreTexts.h"
+#include "ui/QtText.h"
 
 #include <QByteArray>
 
@@ -10,15 +11,14 @@ namespace zentile {
 namespace {
 
 QString Key(std::string_view section, std::string_view key) {
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
-           QLatin1Char('/') + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
 } // namespace
 
 QSettingsStore::QSettingsStore()
-    : settings(QSettings::IniFormat, QSettings::UserScope, QString::fromUtf8(kCompanyName),
-               QString::fromUtf8(kApplicationTitle)) {
+    : settings(QSettings::IniFormat, QSettings::UserScope, ToQString(kCompanyName),
+               ToQString(kApplicationTitle)) {
     pendingWrite.setSingleShot(true);
     pendingWrite.setInterval(0);
     QObject::connect(&pendingWrite, &QTimer::timeout, [this] { settings.sync(); });
@@ -65,8 +65,7 @@ std::string QSettingsStore::ReadString(std::string_view section, std::string_vie
 
 bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
                                  std::string_view value) {
-    return Write(section, key,
-                 QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    return Write(section, key, ToQString(value));
 }
 
 int32_t QSettingsStore::ReadInt(std::string_view section, std::string_view key,

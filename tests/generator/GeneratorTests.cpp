@@ -1,6 +1,7 @@
 #include "CountSolver.h"
 #include "Generator.h"
 #include "Grader.h"
+#include "GridOrder.h"
 #include "solver/SudokuSolver.h"
 
 #include <fstream>
@@ -10,25 +11,8 @@
 namespace zentile {
 namespace {
 
-// Reads a row-major puzzle line ('.' or '0' for empty) into the generator's column-by-column
-// cell order.
-Digits FromRowMajor(const std::string& line) {
-    Digits puzzle{};
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            char ch = line[9 * row + column];
-            puzzle[CellAt(column, row)] =
-                ch >= '1' && ch <= '9' ? static_cast<uint8_t>(ch - '0') : 0;
-        }
-    }
-    return puzzle;
-}
-
-SolverGrid ToSolverGrid(const Digits& puzzle) {
-    SolverGrid grid{};
-    for (int cell = 0; cell < kCells; ++cell) grid[9 * RowOf(cell) + ColumnOf(cell)] = puzzle[cell];
-    return grid;
-}
+using test::FromRowMajor;
+using test::ToSolverGrid;
 
 bool IsCompleteGrid(const Digits& grid) {
     for (const auto& house : kHouseTables.cells) {

@@ -1,4 +1,5 @@
 #include "Grader.h"
+#include "GridOrder.h"
 #include "solver/SudokuSolver.h"
 
 #include <fstream>
@@ -8,6 +9,8 @@
 namespace zentile {
 namespace {
 
+using test::FromRowMajor;
+
 // Puzzles as 81 digits in record order (column by column, 0 = empty).
 Digits Parse(std::string_view text) {
     Digits puzzle{};
@@ -15,30 +18,12 @@ Digits Parse(std::string_view text) {
     return puzzle;
 }
 
-Digits FromRowMajor(const std::string& line) {
-    Digits puzzle{};
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            char ch = line[9 * row + column];
-            puzzle[CellAt(column, row)] =
-                ch >= '1' && ch <= '9' ? static_cast<uint8_t>(ch - '0') : 0;
-        }
-    }
-    return puzzle;
-}
-
 // The one solution, from the game's own solver.
 Digits SolutionOf(const Digits& puzzle) {
-    SolverGrid input{};
     SolverGrid output{};
-    for (int cell = 0; cell < kCells; ++cell)
-        input[9 * RowOf(cell) + ColumnOf(cell)] = puzzle[cell];
     CSudokuSolver solver;
-    EXPECT_EQ(solver.SolveGrid(input, output), 1);
-    Digits solution{};
-    for (int cell = 0; cell < kCells; ++cell)
-        solution[cell] = static_cast<uint8_t>(output[9 * RowOf(cell) + ColumnOf(cell)]);
-    return solution;
+    EXPECT_EQ(solver.SolveGrid(test::ToSolverGrid(puzzle), output), 1);
+    return test::FromSolverGrid(output);
 }
 
 // For each technique a puzzle (found with `zentile-generate --examples`) that the techniques
