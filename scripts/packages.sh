@@ -1,24 +1,31 @@
-# Debian packages the build needs, and a helper that installs the missing ones.
+# Debian packages the scripts need, and a helper that installs the missing ones.
 # Sourced by scripts/test and scripts/play.
 
-ZENTILE_BUILD_PACKAGES=(
-    cmake ninja-build g++ pkg-config
-    libgtest-dev
-    qt6-base-dev libgl-dev
-    fonts-liberation2 poppler-utils
-    desktop-file-utils appstream
-    clang libclang-rt-14-dev
-)
-
-# What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and
-# the metric twin of the face the grid is drawn in.
-ZENTILE_PLAY_PACKAGES=(
-    qt6-qpa-plugins
+# What building and playing the game needs: the compiler and build tools, Qt 6 (its GUI
+# library brings the X11 platform plugin), the Wayland platform plugin, and the metric twin of
+# the face the grid is drawn in.
+ZENTILE_GAME_PACKAGES=(
+    cmake ninja-build g++
+    qt6-base-dev
+    qt6-wayland
     fonts-liberation2
 )
 
-# Installs whatever of "$@" is missing: as root directly, through sudo when it needs no
-# password, otherwise prints the exact command and fails.
+# What the tests need on top: GoogleTest, the PDF reader of the printing tests, the validators
+# of the desktop files, clang with its sanitizer and fuzzer runtimes, and the Debian package
+# tools that build and check the package.
+ZENTILE_TEST_PACKAGES=(
+    pkg-config
+    libgtest-dev
+    poppler-utils
+    desktop-file-utils appstream
+    clang libclang-rt-14-dev
+    dpkg-dev lintian
+)
+
+# Installs whatever of "$@" is missing: as root directly; through sudo where the user may use
+# it (sudo asks for the password in the terminal where it needs one); otherwise prints the one
+# command to run and fails.
 zentile_install_missing() {
     local missing=()
     local pkg
@@ -32,8 +39,9 @@ zentile_install_missing() {
     echo "Installing missing packages: ${missing[*]}"
     if [ "$(id -u)" -eq 0 ]; then
         apt-get update -q && DEBIAN_FRONTEND=noninteractive "${command[@]}"
-    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
-        sudo apt-get update -q && sudo DEBIAN_FRONTEND=noninteractive "${command[@]}"
+    elif command -v sudo >/dev/null &&
+        { sudo -n true 2>/dev/null || { (: </dev/tty) 2>/dev/null && sudo -v; }; }; then
+        sudo apt-get update -q && sudo env DEBIAN_FRONTEND=noninteractive "${command[@]}"
     else
         echo "Please install the missing packages first:" >&2
         echo "  sudo apt-get update && sudo ${command[*]}" >&2

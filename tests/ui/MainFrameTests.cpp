@@ -102,10 +102,13 @@ QImage IconImage(const QIcon& icon, qreal ratio) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
+// The strip's picture after the same way through a pixmap as the button's, since turning
+// half-transparent pixels into a pixmap and back rounds differently from one CPU to another.
 QImage StripImage(int index, int scale) {
-    const QImage strip(scale == 1 ? QStringLiteral(":/toolbar.png")
-                                  : QStringLiteral(":/toolbar@2x.png"));
+    const QPixmap strip(scale == 1 ? QStringLiteral(":/toolbar.png")
+                                   : QStringLiteral(":/toolbar@2x.png"));
     return strip.copy(index * 16 * scale, 0, 16 * scale, 15 * scale)
+        .toImage()
         .convertToFormat(QImage::Format_ARGB32);
 }
 
