@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 // Resources live in the static UI library; this pulls them into the program.
 static void InitialiseResources() {
@@ -42,6 +43,9 @@ CSudokuApp::~CSudokuApp() {
 }
 
 bool CSudokuApp::InitInstance() {
+    // A save that meets the file-size limit then fails with an error the player is shown,
+    // instead of ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     InitialiseResources();
     QCoreApplication::setOrganizationName(ToQString(kCompanyName));
     QCoreApplication::setApplicationName(ToQString(kApplicationTitle));

@@ -4,15 +4,21 @@
 #include "UiTestSupport.h"
 #include "play/CommandIds.h"
 #include "play/CommandTable.h"
+#include "store/FileReplacement.h"
 #include "ui/CSudokuStatusBar.h"
 #include "ui/QtHost.h"
 #include "ui/ToolbarImages.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <set>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zentile;
 using namespace zentile::test;
@@ -339,6 +345,29 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), &game->View());
         QVERIFY(Action(cmd::Digit1 + 4)->isChecked());
         QVERIFY(!Action(cmd::Digit1)->isChecked());
+    }
+
+    // A save that meets the file-size limit (or a full disk) fails with an error the player is
+    // shown; the game goes on and the old file stays.
+    void aWritePastTheFileSizeLimitDoesNotEndTheGame() {
+        QTemporaryDir folder;
+        const std::string path = folder.filePath(QStringLiteral("game.ztg")).toStdString();
+        QVERIFY(ReplaceFileContents(path, "an older game"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 5;
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(2);
+            ::_exit(ReplaceFileContents(path, std::string(100, 'x')) ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "ended by a signal");
+        QCOMPARE(WEXITSTATUS(status), 1);
+        QFile file(QString::fromStdString(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("an older game"));
     }
 
     void exitClosesTheWindow() {
