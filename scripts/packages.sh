@@ -8,6 +8,7 @@ ZENTILE_BUILD_PACKAGES=(
     fonts-liberation2 poppler-utils
     desktop-file-utils appstream
     clang libclang-rt-14-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # What the game needs on top to run on a desktop: the X11 and Wayland platform plugins, and
@@ -15,6 +16,7 @@ ZENTILE_BUILD_PACKAGES=(
 ZENTILE_PLAY_PACKAGES=(
     qt6-qpa-plugins
     fonts-liberation2
+    qt6-translations-l10n
 )
 
 # Installs whatever of "$@" is missing: as root directly, through sudo when it needs no

@@ -10,9 +10,11 @@
 #include "ui/CMainFrame.h"
 #include "ui/QSettingsStore.h"
 #include "ui/QtText.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 // Resources live in the static UI library; this pulls them into the program.
 static void InitialiseResources() {
@@ -43,6 +45,7 @@ CSudokuApp::~CSudokuApp() {
 
 bool CSudokuApp::InitInstance() {
     InitialiseResources();
+    InstallTranslations(QLocale::system());
     QCoreApplication::setOrganizationName(ToQString(kCompanyName));
     QCoreApplication::setApplicationName(ToQString(kApplicationTitle));
     settings = std::make_unique<QSettingsStore>();
