@@ -546,7 +546,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Level: </source>
-        <translation>Schwierigkeit: </translation>
+        <translation>Stufe: </translation>
     </message>
     <message>
         <source>Game: %1 </source>

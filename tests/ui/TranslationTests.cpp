@@ -50,7 +50,7 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Schwierigkeit: Mittel",
+    {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel",
      "Schwierigkeitsgrad", "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel",
      "Sudoku-Lösung", "Gedruckt mit Zentile", "Sehr schwer"},
     {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
