@@ -2,12 +2,13 @@
 # Sourced by scripts/test and scripts/play.
 
 # What building and playing the game needs: the compiler and build tools, Qt 6 (its GUI
-# library brings the X11 platform plugin), the Wayland platform plugin, and the metric twin of
-# the face the grid is drawn in.
+# library brings the X11 platform plugin), the Wayland platform plugin, Qt's translation tools
+# and Qt's own translations, and the metric twin of the face the grid is drawn in.
 ZENTILE_GAME_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev
     qt6-wayland
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2
 )
 

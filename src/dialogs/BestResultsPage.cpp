@@ -1,6 +1,6 @@
 #include "dialogs/BestResultsPage.h"
 
-#include "dialogs/DialogMessages.h"
+#include "dialogs/DialogTexts.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -19,7 +19,50 @@ constexpr int kTabColumns = 9;
 constexpr int kTableColumns = 77;
 constexpr int kTableLines = 14;
 
+// A heading line built column by column: each heading starts at its tab stop, reached with
+// tabs, so that the headings of every language stand over their columns.
+class HeadingLine {
+public:
+    HeadingLine& At(int stop, const QString& heading) {
+        const int target = stop * kTabColumns;
+        while (column < target) {
+            text += QLatin1Char('\t');
+            column = (column / kTabColumns + 1) * kTabColumns;
+        }
+        text += heading;
+        column += static_cast<int>(heading.size());
+        return *this;
+    }
+    QString Text() const { return text + QLatin1Char('\n'); }
+
+private:
+    QString text;
+    int column = 0;
+};
+
 } // namespace
+
+QString BestResultsHeading() {
+    using namespace dialog_text;
+    const QString indent(2, QLatin1Char(' ')); // the second line stands two columns in
+    return HeadingLine()
+               .At(1, Text(kOriginalHeading))
+               .At(3, Text(kPenaltyHeading))
+               .At(5, Text(kTotalHeading))
+               .Text() +
+           HeadingLine()
+               .At(1, indent + Text(kOriginalHeading2))
+               .At(3, indent + Text(kPenaltyHeading2))
+               .Text();
+}
+
+QString ShownResults(const std::string& resultsText) {
+    // The table's own heading is English; the shown one is put together in the player's.
+    const QString text = ToQString(resultsText);
+    const qsizetype first = text.indexOf(QLatin1Char('\n'));
+    const qsizetype second = first < 0 ? -1 : text.indexOf(QLatin1Char('\n'), first + 1);
+    return second < 0 ? text : BestResultsHeading() + text.mid(second + 1);
+}
 
 BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget* parent)
     : QWidget(parent), level(level), resultsText(std::move(resultsText)),
@@ -43,7 +86,7 @@ BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget
     const qreal margins = 2 * view->document()->documentMargin();
     view->setMinimumSize(static_cast<int>(column * kTableColumns + margins),
                          static_cast<int>(metrics.lineSpacing() * kTableLines + margins));
-    view->setPlainText(ToQString(this->resultsText));
+    view->setPlainText(ShownResults(this->resultsText));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);

@@ -8,6 +8,11 @@ class QPlainTextEdit;
 
 namespace zentile {
 
+// The two heading lines of a results table in the player's language, tabs included; the
+// table as a page shows it, with these lines in place of the first two.
+QString BestResultsHeading();
+QString ShownResults(const std::string& resultsText);
+
 // One tab of the Best Results sheet: a level's ranked list as the table of FormatBestResults,
 // its tab characters lined up on fixed-pitch tab stops. Read only.
 class BestResultsPage : public QWidget {

@@ -4,6 +4,7 @@
 #include "model/Host.h"
 #include "ui/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -19,9 +20,8 @@ constexpr char kIconPath[] = ":/dialogs/icons/zentile-64.png";
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent), ok(new QPushButton(dialog_text::kOk, this)) {
-    setWindowTitle(dialog_text::kAboutTitle);
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ok(nullptr) {
+    setWindowTitle(dialog_text::Text(dialog_text::kAboutTitle));
 
     auto* icon = new QLabel(this);
     icon->setObjectName("icon");
@@ -39,21 +39,23 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* address = new QLabel(dialog_text::kFeedbackAddress, this);
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    ok = buttons->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 5, 1);
     layout->addWidget(name, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(dialog_text::kVersionLabel, this), 1, 1);
+    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kVersionLabel), this), 1, 1);
     layout->addWidget(version, 1, 2);
-    layout->addWidget(new QLabel(dialog_text::kFeedbackLine, this), 2, 1, 1, 2);
+    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kFeedbackLine), this), 2, 1, 1, 2);
     layout->addWidget(address, 3, 1, 1, 2);
     layout->setRowMinimumHeight(4, 8);
     layout->setColumnStretch(2, 1);
-    layout->addWidget(ok, 5, 0, 1, 3, Qt::AlignRight);
+    layout->addWidget(buttons, 5, 0, 1, 3);
 }
 
 void ShowAbout(QWidget* parent) {

@@ -5,6 +5,7 @@
 #include "dialogs/DialogTexts.h"
 #include "store/BestResults.h"
 
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -14,16 +15,19 @@
 namespace zentile {
 
 CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
-    : QDialog(parent), table(table), tabs(new QTabWidget(this)),
-      ok(new QPushButton(dialog_text::kOk, this)),
-      reset(new QPushButton(dialog_text::kResetResults, this)) {
-    setWindowTitle(dialog_text::kBestResultsTitle);
+    : QDialog(parent), table(table), tabs(new QTabWidget(this)), ok(nullptr), reset(nullptr) {
+    setWindowTitle(dialog_text::Text(dialog_text::kBestResultsTitle));
 
     for (int32_t level = 0; level < kDatabaseLevels; ++level)
         tabs->addTab(new BestResultsPage(level, table.FormatBestResults(level), tabs),
-                     ToQString(LevelNames[level]));
+                     LevelText(level));
     tabs->setCurrentIndex(0);
 
+    // Qt's own OK, in the player's language; the reset button stands where Cancel would.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    ok = buttons->button(QDialogButtonBox::Ok);
+    reset = buttons->addButton(dialog_text::Text(dialog_text::kResetResults),
+                               QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, &CBestResultsSheet::OnResetResults);
@@ -32,15 +36,10 @@ CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
     const int width = std::max(ok->sizeHint().width(), reset->sizeHint().width()) + 16;
     ok->setMinimumWidth(width);
     reset->setMinimumWidth(width);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(reset);
-
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 }
 
 BestResultsPage* CBestResultsSheet::Page(int index) const {
@@ -48,7 +47,7 @@ BestResultsPage* CBestResultsSheet::Page(int index) const {
 }
 
 void CBestResultsSheet::OnResetResults() {
-    if (!AskYesNoQuestion(this, dialog_text::kResetQuestion)) return;
+    if (!AskYesNoQuestion(this, dialog_text::Text(dialog_text::kResetQuestion))) return;
     table.ResetBestResults();
     done(QDialog::Rejected);
 }

@@ -1,30 +1,23 @@
 #include "dialogs/DialogButtons.h"
 
-#include "dialogs/DialogTexts.h"
-
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
 
 namespace zentile {
 
 DialogButtons AddOkCancel(QDialog& dialog, QBoxLayout& layout) {
-    auto* ok = new QPushButton(dialog_text::kOk, &dialog);
-    auto* cancel = new QPushButton(dialog_text::kCancel, &dialog);
+    auto* row = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    row->setCenterButtons(true);
+    QObject::connect(row, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(row, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout.addWidget(row);
+    QPushButton* ok = row->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addSpacing(24);
-    row->addWidget(cancel);
-    row->addStretch();
-    layout.addLayout(row);
-    return {ok, cancel};
+    return {ok, row->button(QDialogButtonBox::Cancel)};
 }
 
 void CheckOnly(QButtonGroup& group, int id) {

@@ -2,13 +2,12 @@
 
 #include "model/Host.h"
 
-#include <QMessageBox>
-
 namespace zentile {
 
-void ShowExclamation(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, ToQString(kApplicationTitle), text, QMessageBox::Ok,
-                    parent);
+void ShowMessageBox(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                    const QString& caption) {
+    QMessageBox box(icon, caption.isEmpty() ? ToQString(kApplicationTitle) : caption, text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -15,17 +15,17 @@
 namespace zentile {
 
 DifficultyDlg::DifficultyDlg(QWidget* parent) : QDialog(parent), levels(new QButtonGroup(this)) {
-    setWindowTitle(dialog_text::kDifficultyTitle);
+    setWindowTitle(dialog_text::Text(dialog_text::kDifficultyTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(new QLabel(dialog_text::kDifficultyPrompt, this));
+    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kDifficultyPrompt), this));
 
     auto* group = new QGroupBox(this);
     auto* buttons = new QVBoxLayout(group);
     buttons->setContentsMargins(20, 8, 36, 8);
     for (int32_t level = 0; level < kDatabaseLevels; ++level) {
-        auto* button = new QRadioButton(ToQString(LevelNames[level]), group);
+        auto* button = new QRadioButton(LevelText(level), group);
         levels->addButton(button, level);
         buttons->addWidget(button);
     }

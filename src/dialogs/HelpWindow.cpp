@@ -35,7 +35,7 @@ bool Readable(const QString& path) {
 HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     : QWidget(owner, Qt::Window), indexPath(indexPath), browser(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(dialog_text::kHelpTitle);
+    setWindowTitle(dialog_text::Text(dialog_text::kHelpTitle));
     resize(720, 600);
 
     browser->setOpenExternalLinks(true);
@@ -45,12 +45,13 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     auto* toolbar = new QToolBar(this);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                       dialog_text::kHelpBack, browser, &QTextBrowser::backward);
-    QAction* forward =
-        toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                           dialog_text::kHelpForward, browser, &QTextBrowser::forward);
-    toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), dialog_text::kHelpHome, this,
-                       &HelpWindow::GoHome);
+                                       dialog_text::Text(dialog_text::kHelpBack), browser,
+                                       &QTextBrowser::backward);
+    QAction* forward = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                          dialog_text::Text(dialog_text::kHelpForward), browser,
+                                          &QTextBrowser::forward);
+    toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                       dialog_text::Text(dialog_text::kHelpHome), this, &HelpWindow::GoHome);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
@@ -59,7 +60,7 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QString(dialog_text::kHelpTitle) : title);
+        setWindowTitle(title.isEmpty() ? dialog_text::Text(dialog_text::kHelpTitle) : title);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -93,7 +94,7 @@ QString FindHelpIndex(const QString& programFilePath) {
 HelpWindow* OpenHelpContents(QWidget* parent, const QString& programFilePath) {
     const QString index = FindHelpIndex(programFilePath);
     if (index.isEmpty()) {
-        ShowExclamation(parent, dialog_text::kHelpFailed);
+        ShowMessageBox(parent, dialog_text::Text(dialog_text::kHelpFailed));
         return nullptr;
     }
     if (openWindow && openWindow->IndexPath() == index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SymbolSet.h"
+#include "model/Translatable.h"
 
 #include <array>
 #include <cstddef>
@@ -17,8 +18,11 @@ inline constexpr int kDatabaseLevels = 5;
 inline constexpr int kCustomLevel = 5;
 inline constexpr std::array<uint32_t, kDatabaseLevels> kLevelRecordCounts = {124, 1648, 2807, 1877,
                                                                              451};
-inline constexpr std::array<std::string_view, 6> LevelNames = {"Very Easy", "Easy",      "Medium",
-                                                               "Hard",      "Very Hard", "Custom"};
+// Also the keys of the best results in the settings, so never translated there.
+inline constexpr std::array<std::string_view, 6> LevelNames = {
+    ZENTILE_TEXT("Levels", "Very Easy"), ZENTILE_TEXT("Levels", "Easy"),
+    ZENTILE_TEXT("Levels", "Medium"),    ZENTILE_TEXT("Levels", "Hard"),
+    ZENTILE_TEXT("Levels", "Very Hard"), ZENTILE_TEXT("Levels", "Custom")};
 
 // A record as the program stores it: its 162 entries as the characters '0'..'9' (a string
 // literal, hence the terminating zero). Digits keep the compiled-in tables small.

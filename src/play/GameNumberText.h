@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Translatable.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -12,9 +14,10 @@ inline constexpr uint32_t kHighestGameNumber = 1000000;
 // Only this many characters of the field are read; the rest is ignored.
 inline constexpr std::size_t kGameNumberTextLimit = 63;
 
-inline constexpr std::string_view kNotANumberMessage = "Please enter a positive integer.";
+inline constexpr std::string_view kNotANumberMessage =
+    ZENTILE_TEXT("Messages", "Please enter a positive integer.");
 inline constexpr std::string_view kGameNumberRangeMessage =
-    "Please enter an integer between 1 and 1000000.";
+    ZENTILE_TEXT("Messages", "Please enter an integer between 1 and 1000000.");
 
 enum class GameNumberVerdict { Valid, NotANumber, OutOfRange };
 

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "model/Translatable.h"
+
 #include <string_view>
 
 namespace zentile {
 
 // The play controller's own texts, shown to the player.
-inline constexpr std::string_view kNewGameQuestion = "Do you want to start a new game?";
-inline constexpr std::string_view kSolvedMessage = "You solved the puzzle. Congratulations!";
-inline constexpr std::string_view kNoEmptyTilesMessage = "There are no empty tiles on the grid.";
-inline constexpr std::string_view kHintErrorCaption = "Error";
+inline constexpr std::string_view kNewGameQuestion =
+    ZENTILE_TEXT("Messages", "Do you want to start a new game?");
+inline constexpr std::string_view kSolvedMessage =
+    ZENTILE_TEXT("Messages", "You solved the puzzle. Congratulations!");
+inline constexpr std::string_view kNoEmptyTilesMessage =
+    ZENTILE_TEXT("Messages", "There are no empty tiles on the grid.");
+inline constexpr std::string_view kHintErrorCaption = ZENTILE_TEXT("Messages", "Error");
 
 } // namespace zentile

@@ -42,11 +42,15 @@ void DrawText(QPainter& painter, const QRect& rect, int flags, const QFont& font
 
 constexpr int kWrappedTopCentre = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
+// The entry's caption, its level named in the player's language.
+QString PrintedCaption(const PrintEntry& entry) {
+    return LevelText(entry.level) + QStringLiteral("  #") + QString::number(entry.gameNumber);
+}
+
 void DrawGrid(QPainter& painter, const GridPlace& place, const PrintEntry& entry, int32_t first) {
     DrawGridLines(painter, place.left, place.top, place.cell, place.cell);
     DrawGridSymbols(painter, place.left, place.top, place.cell, place.cell, entry, first);
-    DrawCaption(painter, place.left, place.top, place.cell, place.cell,
-                QString::fromStdString(Caption(entry)));
+    DrawCaption(painter, place.left, place.top, place.cell, place.cell, PrintedCaption(entry));
 }
 
 } // namespace
@@ -62,7 +66,8 @@ void DrawFooter(QPainter& painter, int32_t width, int32_t height) {
     const QFont font = PrintFont(page::kFooterFontHeight, true);
     // The blanks at either end are part of the texts: they keep them off the page's edges.
     constexpr int kWrappedTop = Qt::AlignTop | Qt::TextWordWrap;
-    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font, ToQString(kFooterCredit));
+    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font,
+             Translate(text_context::kPrint, kFooterCredit));
     DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, ToQString(kFooterAddress));
 }
 
@@ -111,7 +116,7 @@ void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth
 }
 
 void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, ToQString(kPuzzlePageHeading));
+    DrawHeading(painter, metrics.width, Translate(text_context::kPrint, kPuzzlePageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kPuzzlesPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, PuzzleGridPlace(metrics, slot), cursor.Current(), 0);
@@ -120,7 +125,7 @@ void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& 
 }
 
 void DrawSolutionPage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, ToQString(kSolutionPageHeading));
+    DrawHeading(painter, metrics.width, Translate(text_context::kPrint, kSolutionPageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kSolutionsPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, SolutionGridPlace(slot), cursor.Current(), 81);

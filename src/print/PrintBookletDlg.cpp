@@ -1,6 +1,7 @@
 #include "print/PrintBookletDlg.h"
 
-#include "model/Host.h"
+#include "dialogs/DialogButtons.h"
+#include "dialogs/DialogMessages.h"
 #include "model/PuzzleDatabase.h"
 #include "print/PrintTexts.h"
 #include "ui/QtText.h"
@@ -11,8 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -25,25 +24,30 @@ namespace {
 constexpr const char* kLevelBoxNames[kDatabaseLevels] = {"veryEasy", "easy", "medium", "hard",
                                                          "veryHard"};
 
+// The booklet dialog's texts in the player's language.
+QString PrintText(std::string_view english) {
+    return Translate(text_context::kPrint, english);
+}
+
 } // namespace
 
 PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(kBookletTitle));
+    setWindowTitle(PrintText(kBookletTitle));
 
-    auto* levelsGroup = new QGroupBox(ToQString(kBookletLevelsGroup), this);
+    auto* levelsGroup = new QGroupBox(PrintText(kBookletLevelsGroup), this);
     auto* levelsLayout = new QVBoxLayout(levelsGroup);
     for (int level = 0; level < kDatabaseLevels; ++level) {
-        levelBoxes[level] = new QCheckBox(ToQString(LevelNames[static_cast<std::size_t>(level)]));
+        levelBoxes[level] = new QCheckBox(LevelText(level));
         levelBoxes[level]->setObjectName(QLatin1String(kLevelBoxNames[level]));
         levelsLayout->addWidget(levelBoxes[level]);
     }
     levelsLayout->addStretch();
 
-    auto* typeGroup = new QGroupBox(ToQString(kBookletTypeGroup), this);
+    auto* typeGroup = new QGroupBox(PrintText(kBookletTypeGroup), this);
     auto* typeLayout = new QHBoxLayout(typeGroup);
-    classicButton = new QRadioButton(ToQString(kBookletClassic));
+    classicButton = new QRadioButton(PrintText(kBookletClassic));
     classicButton->setObjectName(QStringLiteral("classic"));
-    lettersButton = new QRadioButton(ToQString(kBookletLetters));
+    lettersButton = new QRadioButton(PrintText(kBookletLetters));
     lettersButton->setObjectName(QStringLiteral("letters"));
     auto* typeButtons = new QButtonGroup(this);
     typeButtons->addButton(classicButton, 0);
@@ -53,36 +57,25 @@ PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
 
     countEdit = new QLineEdit(this);
     countEdit->setObjectName(QStringLiteral("puzzleCount"));
-    solutionsBox = new QCheckBox(ToQString(kBookletSolutions), this);
+    solutionsBox = new QCheckBox(PrintText(kBookletSolutions), this);
     solutionsBox->setObjectName(QStringLiteral("printSolutions"));
 
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(typeGroup);
-    rightColumn->addWidget(new QLabel(ToQString(kBookletCountLabel), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(PrintText(kBookletCountLabel), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(countEdit, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(ToQString(kBookletCountNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(PrintText(kBookletCountNote), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(solutionsBox, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(ToQString(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(PrintText(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
     rightColumn->addStretch();
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(levelsGroup);
     choices->addLayout(rightColumn);
 
-    auto* okButton = new QPushButton(ToQString(kBookletOk), this);
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(ToQString(kBookletCancel), this);
-    connect(okButton, &QPushButton::clicked, this, &PrintBookletDlg::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &PrintBookletDlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    buttons->addStretch();
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
-    layout->addLayout(buttons);
+    AddOkCancel(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     FieldsToControls();
@@ -100,14 +93,14 @@ BookletChoice PrintBookletDlg::Choice() const {
 void PrintBookletDlg::accept() {
     if (!ControlsToFields()) return;
     if (!(veryEasy || easy || medium || hard || veryHard)) {
-        ShowMessage(ToQString(kSelectLevelMessage));
+        ShowMessage(PrintText(kSelectLevelMessage));
         return;
     }
     QDialog::accept();
 }
 
 void PrintBookletDlg::ShowMessage(const QString& text) {
-    QMessageBox::warning(this, ToQString(kApplicationTitle), text);
+    ShowMessageBox(this, text);
 }
 
 void PrintBookletDlg::FieldsToControls() {
@@ -129,12 +122,12 @@ bool PrintBookletDlg::ControlsToFields() {
         countEdit->selectAll();
         return false;
     };
-    if (!wholeNumber.match(text).hasMatch()) return refuse(ToQString(kEnterIntegerMessage));
+    if (!wholeNumber.match(text).hasMatch()) return refuse(PrintText(kEnterIntegerMessage));
     bool fits = false;
     const qlonglong count = text.toLongLong(&fits);
     if (!fits || count < kBookletMinPuzzles || count > kBookletMaxPuzzles)
         return refuse(
-            ToQString(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
+            PrintText(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
 
     puzzleCount = static_cast<int32_t>(count);
     veryEasy = levelBoxes[0]->isChecked();

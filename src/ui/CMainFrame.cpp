@@ -9,8 +9,10 @@
 #include "ui/QtText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
 #include <vector>
@@ -46,15 +48,16 @@ CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
 
 void CMainFrame::CreateActions() {
     for (const CommandRow& row : CommandTable()) {
-        QString text = ToQString(row.menuText);
+        using text_context::kCommands;
+        QString text = Translate(kCommands, row.menuText);
         // The key shown beside the item may differ from the key that runs it (F5 and Ctrl+F5).
         if (!row.menuKeyText.empty()) text += QLatin1Char('\t') + ToQString(row.menuKeyText);
         auto* action = new QAction(text, this);
         action->setObjectName(QStringLiteral("command%1").arg(row.id));
         action->setData(row.id);
         if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(row.shortcut)));
-        action->setStatusTip(ToQString(row.prompt));
-        action->setToolTip(ToQString(row.tooltip));
+        action->setStatusTip(Translate(kCommands, row.prompt));
+        action->setToolTip(Translate(kCommands, row.tooltip));
         action->setCheckable(row.checkedRule != CheckRule::None);
         if (row.toolbarImage >= 0) {
             action->setIcon(images.Icon(row.toolbarImage));
@@ -73,8 +76,8 @@ void CMainFrame::CreateMenus() {
     for (const MenuItem& item : MenuBar()) {
         switch (item.kind) {
         case MenuItemKind::BeginMenu: {
-            QMenu* menu = open.empty() ? menuBar()->addMenu(ToQString(item.title))
-                                       : open.back()->addMenu(ToQString(item.title));
+            const QString title = Translate(text_context::kCommands, item.title);
+            QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
             open.push_back(menu);
             break;
@@ -102,10 +105,14 @@ void CMainFrame::CreateToolBar() {
     toolBar->setIconSize(ToolbarImages::kImageSize);
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const CommandId id : ToolbarButtons()) {
-        if (QAction* action = Action(id))
+        if (QAction* action = Action(id)) {
             toolBar->addAction(action);
-        else
+            // A button without a prompt says so itself: Qt sends no prompt for it.
+            if (action->statusTip().isEmpty())
+                toolBar->widgetForAction(action)->installEventFilter(this);
+        } else {
             toolBar->addSeparator();
+        }
     }
     addToolBar(Qt::TopToolBarArea, toolBar);
 }
@@ -145,6 +152,22 @@ void CMainFrame::ClockTick() {
 void CMainFrame::Redraw() {
     update();
     view->update();
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+    // An empty prompt comes both when a highlighted menu item has none and when the
+    // highlight goes: only the second brings "Ready" back.
+    const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const bool highlighted = menu != nullptr && menu->activeAction() != nullptr;
+    status->ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip(), highlighted);
+    return true;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) status->ShowPrompt(QString(), true);
+    if (event->type() == QEvent::Leave) status->ShowPrompt(QString(), false);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

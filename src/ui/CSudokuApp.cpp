@@ -10,9 +10,11 @@
 #include "ui/CMainFrame.h"
 #include "ui/QSettingsStore.h"
 #include "ui/QtText.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <csignal>
 
 // Resources live in the static UI library; this pulls them into the program.
@@ -47,6 +49,7 @@ bool CSudokuApp::InitInstance() {
     // instead of ending the game.
     std::signal(SIGXFSZ, SIG_IGN);
     InitialiseResources();
+    InstallTranslations(QLocale::system());
     QCoreApplication::setOrganizationName(ToQString(kCompanyName));
     QCoreApplication::setApplicationName(ToQString(kApplicationTitle));
     settings = std::make_unique<QSettingsStore>();

@@ -1,5 +1,6 @@
 #include "ui/CSudokuStatusBar.h"
 
+#include "editor/EditorTexts.h"
 #include "model/Game.h"
 #include "model/Host.h"
 #include "model/PuzzleDatabase.h"
@@ -9,22 +10,39 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
+#include <algorithm>
 
 namespace zentile {
 
 namespace {
 
-QString LevelText(int32_t level) {
-    QString text = QString::fromLatin1(ui_text::kLevelPrefix);
-    if (level >= 0 && level < static_cast<int32_t>(LevelNames.size()))
-        text += QString::fromLatin1(LevelNames[level].data(),
-                                    static_cast<qsizetype>(LevelNames[level].size()));
-    return text;
+QString LevelPaneText(int32_t level) {
+    return ui_text::Text(ui_text::kLevelPrefix) + LevelText(level);
 }
 
-QString GameText(uint32_t gameNumber) {
+QString GamePaneText(uint32_t gameNumber) {
     if (gameNumber == 0) return QString::fromLatin1(ui_text::kNoGameNumber);
-    return QString::fromLatin1(ui_text::kGameFormat).arg(gameNumber);
+    return ui_text::Text(ui_text::kGameFormat).arg(gameNumber);
+}
+
+// What the panes start with; each is made wide enough for every text it shows in the
+// player's language as well.
+QString LevelPaneSizing() {
+    return LevelPaneText(0) + QLatin1String(ui_text::kLevelPaneBlanks);
+}
+QStringList LevelPaneTexts() {
+    QStringList texts;
+    for (int32_t level = 0; level < static_cast<int32_t>(LevelNames.size()); ++level)
+        texts << LevelPaneText(level);
+    return texts;
+}
+QString GamePaneSizing() {
+    return ui_text::Text(ui_text::kGameFormat)
+        .arg(QLatin1String(ui_text::kGamePaneNumber))
+        .trimmed();
+}
+QStringList TimePaneTexts() {
+    return {ui_text::Text(ui_text::kPause), Translate(text_context::kWindow, kCreatingClockText)};
 }
 
 } // namespace
@@ -34,22 +52,24 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     setObjectName(QStringLiteral("statusBar"));
     // The message pane is an ordinary widget: a prompt shown over it hides it, and when the
     // prompt goes, "Ready" is back.
-    message = new QLabel(QString::fromLatin1(ui_text::kReady), this);
+    message = new QLabel(ui_text::Text(ui_text::kReady), this);
     message->setMinimumWidth(15);
     addWidget(message, 1);
-    level = AddPane(ui_text::kLevelPaneSizing);
-    number = AddPane(ui_text::kGamePaneSizing);
-    time = AddPane(ui_text::kTimePaneSizing);
+    level = AddPane(LevelPaneSizing(), LevelPaneTexts());
+    number = AddPane(GamePaneSizing(), {});
+    time = AddPane(QLatin1String(ui_text::kTimePaneSizing), TimePaneTexts());
     time->installEventFilter(this);
 }
 
-QLabel* CSudokuStatusBar::AddPane(const char* sizingText) {
-    const QString text = QString::fromLatin1(sizingText);
-    auto* label = new QLabel(text, this);
+QLabel* CSudokuStatusBar::AddPane(const QString& sizingText, const QStringList& alsoFits) {
+    auto* label = new QLabel(sizingText, this);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setTextFormat(Qt::PlainText);
     const int margins = 2 * (label->frameWidth() + label->margin() + 3);
-    label->setFixedWidth(QFontMetrics(label->font()).horizontalAdvance(text) + margins);
+    const QFontMetrics metrics(label->font());
+    int width = metrics.horizontalAdvance(sizingText);
+    for (const QString& text : alsoFits) width = std::max(width, metrics.horizontalAdvance(text));
+    label->setFixedWidth(width + margins);
     addPermanentWidget(label);
     return label;
 }
@@ -73,9 +93,14 @@ QString CSudokuStatusBar::PaneText(Pane pane) const {
     return PaneLabel(pane)->text();
 }
 
+void CSudokuStatusBar::ShowPrompt(const QString& prompt, bool highlighted) {
+    message->setText(highlighted ? QString() : ui_text::Text(ui_text::kReady));
+    showMessage(prompt);
+}
+
 void CSudokuStatusBar::UpdatePanes() {
-    level->setText(LevelText(game.session.level));
-    number->setText(GameText(game.session.gameNumber));
+    level->setText(LevelPaneText(game.session.level));
+    number->setText(GamePaneText(game.session.gameNumber));
 }
 
 void CSudokuStatusBar::ClockTick() {
@@ -90,7 +115,8 @@ void CSudokuStatusBar::ClockTick() {
         }
     }
     // An untimed game shows no time, though the blinking goes on underneath.
-    time->setText(game.options.TimedGame ? QString::fromStdString(text)
+    // A time has nothing to translate; "Pause" and "Creating.." have.
+    time->setText(game.options.TimedGame ? Translate(text_context::kWindow, text)
                                          : QString::fromLatin1(ui_text::kNoTime));
 }
 

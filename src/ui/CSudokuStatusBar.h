@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QStringList>
 
 class QLabel;
 
@@ -23,6 +24,10 @@ public:
     // The text the pane shows now: a prompt over the message pane while one is shown.
     QString PaneText(Pane pane) const;
 
+    // A menu item's or button's prompt over the message pane. Without one the pane shows
+    // nothing while the item is highlighted, and "Ready" once nothing is.
+    void ShowPrompt(const QString& prompt, bool highlighted);
+
     // The level and game panes from the session, done whenever the program is idle.
     void UpdatePanes();
     // Once a second: the running or final time, or while paused "Pause" blinking with the
@@ -37,7 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* AddPane(const char* sizingText);
+    // A pane that starts with the sizing text and is wide enough for it and the others.
+    QLabel* AddPane(const QString& sizingText, const QStringList& alsoFits);
 
     Game& game;
     Host& host;

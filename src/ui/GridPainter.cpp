@@ -241,8 +241,7 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
 
     if (session.state == GameState::Paused && client.height() / 4 > 0) {
         painter.setFont(GridFont(client.height() / 4));
-        DrawCentred(painter, clientRect, grid_colour::kPaused,
-                    QString::fromLatin1(ui_text::kPaused));
+        DrawCentred(painter, clientRect, grid_colour::kPaused, ui_text::Text(ui_text::kPaused));
     }
     painter.restore();
 }

@@ -1,6 +1,7 @@
 #include "ui/QtHost.h"
 
 #include "dialogs/DialogCommands.h"
+#include "dialogs/DialogMessages.h"
 #include "model/Host.h"
 #include "ui/QtText.h"
 
@@ -44,15 +45,16 @@ int64_t QtHost::Now() {
 }
 
 bool QtHost::AskYesNo(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, ToQString(kApplicationTitle), ToQString(text),
-                    QMessageBox::Yes | QMessageBox::No, window);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return AskYesNoQuestion(window, Translate(text_context::kMessages, text));
 }
 
 void QtHost::ShowMessageBox(std::string_view text, MessageIcon icon, std::string_view caption) {
-    QMessageBox box(BoxIcon(icon), ToQString(caption), ToQString(text), QMessageBox::Ok, window);
-    box.exec();
+    // The game's name is the caption in every language.
+    const QString shownCaption = caption == kApplicationTitle
+                                     ? ToQString(caption)
+                                     : Translate(text_context::kMessages, caption);
+    zentile::ShowMessageBox(window, Translate(text_context::kMessages, text), BoxIcon(icon),
+                            shownCaption);
 }
 
 void QtHost::StartTimer(int32_t id, int32_t milliseconds, bool periodic) {

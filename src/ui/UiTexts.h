@@ -1,19 +1,30 @@
 #pragma once
 
+#include "ui/QtText.h"
+
+#include <QtGlobal>
+
 namespace zentile::ui_text {
 
-// The window's own texts, shown to the player.
-inline constexpr char kReady[] = "Ready";
-inline constexpr char kLevelPrefix[] = "Level: ";
-inline constexpr char kGameFormat[] = "Game: %1 "; // the game number, then one space
+// The window's own texts, shown to the player through Translate("Window", ...).
+inline constexpr char kReady[] = QT_TRANSLATE_NOOP("Window", "Ready");
+inline constexpr char kLevelPrefix[] = QT_TRANSLATE_NOOP("Window", "Level: ");
+// The game number, then one space.
+inline constexpr char kGameFormat[] = QT_TRANSLATE_NOOP("Window", "Game: %1 ");
 inline constexpr char kNoGameNumber[] = " ";
-inline constexpr char kPause[] = "Pause";
-inline constexpr char kPaused[] = "PAUSED";
+inline constexpr char kPause[] = QT_TRANSLATE_NOOP("Window", "Pause");
+inline constexpr char kPaused[] = QT_TRANSLATE_NOOP("Window", "PAUSED");
 inline constexpr char kNoTime[] = " "; // the time pane of an untimed game
 
-// The texts the three status panes start with; each pane is as wide as its text.
-inline constexpr char kLevelPaneSizing[] = "Level: Very Easy   ";
-inline constexpr char kGamePaneSizing[] = "Game: 12345678";
+// The level, game and time panes start with these and are as wide as them: the level pane's
+// prefix and first level name followed by these blanks, the game format with this number.
+inline constexpr char kLevelPaneBlanks[] = "   ";
+inline constexpr char kGamePaneNumber[] = "12345678";
 inline constexpr char kTimePaneSizing[] = "               ";
+
+// A window text in the player's language.
+inline QString Text(const char* english) {
+    return Translate(text_context::kWindow, english);
+}
 
 } // namespace zentile::ui_text

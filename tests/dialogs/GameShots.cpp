@@ -9,16 +9,21 @@
 #include "dialogs/OptionsDlg.h"
 #include "model/Game.h"
 #include "play/GameController.h"
+#include "print/PrintBookletDlg.h"
 #include "store/StoreAndEditor.h"
 #include "ui/CChildView.h"
 #include "ui/CMainFrame.h"
 #include "ui/CSudokuApp.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -134,7 +139,25 @@ int Run(const QString& folder) {
             Shoot(dialog, "11-save-game");
             dialog.reject();
         })
+        .On<PrintBookletDlg>([](PrintBookletDlg& dialog) {
+            Shoot(dialog, "14-booklet");
+            dialog.findChild<QCheckBox*>(QStringLiteral("medium"))->setChecked(true);
+            dialog.accept();
+        })
+        .On<QPrintDialog>([](QPrintDialog& dialog) {
+            Shoot(dialog, "15-print");
+            dialog.reject();
+        })
         .On<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+
+    // The menus, each open in turn.
+    for (QAction* title : frame->menuBar()->actions()) {
+        QMenu* menu = title->menu();
+        menu->popup(frame->mapToGlobal(frame->menuBar()->actionGeometry(title).bottomLeft()));
+        menu->setActiveAction(menu->actions().value(0));
+        Shoot(*menu, QStringLiteral("00-menu-%1").arg(frame->menuBar()->actions().indexOf(title)));
+        menu->hide();
+    }
 
     frame->RunCommand(cmd::New);
     Settle();
@@ -148,6 +171,7 @@ int Run(const QString& folder) {
     frame->RunCommand(cmd::Options);
     frame->RunCommand(cmd::About);
     AskSaveGameFile(frame);
+    frame->RunCommand(cmd::PrintBooklet);
 
     frame->RunCommand(cmd::HelpContents);
     for (QWidget* widget : QApplication::topLevelWidgets())

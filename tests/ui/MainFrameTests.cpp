@@ -338,6 +338,31 @@ private slots:
         QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), QStringLiteral("Ready"));
     }
 
+    void anItemWithoutAPromptShowsNoneWhileHighlighted() {
+        CSudokuStatusBar& status = game->Frame().StatusBar();
+        QMenu* file = game->Frame().menuBar()->actions().at(0)->menu();
+        file->popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        file->setActiveAction(Action(cmd::New));
+        QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane),
+                 QStringLiteral("Create a new game"));
+        for (const CommandId id : {cmd::OpenGame, cmd::SaveGame}) {
+            file->setActiveAction(Action(id));
+            QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), QString());
+        }
+        file->hide();
+        QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), QStringLiteral("Ready"));
+
+        // The symbol buttons have no prompt either.
+        QWidget* button = game->Frame().ToolBar().widgetForAction(Action(cmd::Digit1));
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), QString());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), QStringLiteral("Ready"));
+    }
+
     void focusStaysWithTheViewWhenAButtonIsPressed() {
         game->Frame().RunCommand(cmd::New);
         game->PressButton(cmd::Digit1 + 4);

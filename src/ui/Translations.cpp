@@ -1,0 +1,45 @@
+#include "ui/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace zentile {
+
+namespace {
+
+// The game's files are built in; Qt's come with Qt, in its translations folder.
+constexpr char kGameFolder[] = ":/i18n";
+constexpr char kTranslatorName[] = "zentileTranslator";
+
+void Install(QTranslator* translator) {
+    translator->setObjectName(kTranslatorName);
+    QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+void InstallTranslations(const QLocale& locale) {
+    QCoreApplication* application = QCoreApplication::instance();
+    for (QTranslator* old : application->findChildren<QTranslator*>(kTranslatorName)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+
+    auto* game = new QTranslator(application);
+    if (!game->load(locale, QStringLiteral("zentile"), QStringLiteral("_"), kGameFolder)) {
+        delete game;
+        return;
+    }
+    Install(game);
+    // Qt's texts in the language the game speaks, so that no dialog mixes two languages.
+    auto* qt = new QTranslator(application);
+    if (qt->load(QLocale(game->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        Install(qt);
+    else
+        delete qt;
+}
+
+} // namespace zentile

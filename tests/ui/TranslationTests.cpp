@@ -1,0 +1,285 @@
+// The game in the player's language. The test runs once per language, started under the locale
+// its environment gives (LANGUAGE=de, LANGUAGE=fr, LANG=de_DE.UTF-8), as the program would be:
+// the menus, the status bar, the dialogs, a message box and a printed page speak it, every
+// text shown has a translation, and every dialog shows its texts whole.
+
+#include "UiTestSupport.h"
+#include "dialogs/BestResultsPage.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CBestResultsSheet.h"
+#include "dialogs/DifficultyDlg.h"
+#include "dialogs/GameNumberDlg.h"
+#include "dialogs/OptionsDlg.h"
+#include "editor/EditorTexts.h"
+#include "play/CommandIds.h"
+#include "play/CommandTable.h"
+#include "print/Print.h"
+#include "print/PrintBookletDlg.h"
+#include "store/StoreAndEditor.h"
+#include "ui/CSudokuStatusBar.h"
+#include "ui/QtText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QTranslator>
+#include <set>
+
+using namespace zentile;
+using namespace zentile::test;
+
+namespace {
+
+// What the game says in each language, a few texts from each place it speaks.
+struct Language {
+    QString code;
+    QString fileMenu;
+    QString ready;
+    QString newPrompt;
+    QString levelPane; // Medium
+    QString difficultyTitle;
+    QString newGameQuestion;
+    QString yes; // Qt's own button
+    QString puzzleHeading;
+    QString solutionHeading;
+    QString footer;
+    QString veryHard;
+};
+
+const Language kLanguages[] = {
+    {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel",
+     "Schwierigkeitsgrad", "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel",
+     "Sudoku-Lösung", "Gedruckt mit Zentile", "Sehr schwer"},
+    {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
+     "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
+     "Solution du sudoku", "Imprimé par Zentile", "Très difficile"},
+};
+
+// The game's own contexts; Qt's texts have contexts of their own.
+const std::set<QString> kGameContexts = {"Commands", "Dialogs", "Levels",
+                                         "Messages", "Print",   "Window"};
+
+// Installed before every other translator, it is asked only what none of them knows, and
+// notes each such text of the game's that has letters (times and blanks need none).
+class MissingTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        const QString text = QString::fromUtf8(source);
+        if (kGameContexts.count(QString::fromUtf8(context)) != 0 &&
+            text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            missing.insert(QString::fromUtf8(context) + QLatin1String(": ") + text);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable std::set<QString> missing;
+};
+
+// The texts a shown dialog cuts off: labels, buttons and group titles narrower or lower than
+// their text needs.
+QStringList CutOffTexts(QWidget& dialog) {
+    QStringList cut;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const bool fits = label->wordWrap()
+                                  ? label->height() >= label->heightForWidth(label->width())
+                                  : label->width() >= label->sizeHint().width() &&
+                                        label->height() >= label->sizeHint().height();
+            if (!fits) cut << label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (button->width() < button->sizeHint().width()) cut << button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            if (group->width() < group->minimumSizeHint().width()) cut << group->title();
+        }
+    }
+    return cut;
+}
+
+// A status pane's text within its frame.
+bool Fits(const QLabel& pane) {
+    return pane.contentsRect().width() >= pane.fontMetrics().horizontalAdvance(pane.text());
+}
+
+// The mnemonic letter of a menu text, lower case; none without an "&".
+QChar Mnemonic(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toLower();
+}
+
+} // namespace
+
+class TranslationTests : public QObject {
+    Q_OBJECT
+
+    IsolatedSettings settings;
+    MissingTexts missingTexts;
+    std::unique_ptr<RunningGame> game;
+    const Language* language = nullptr;
+
+    QAction* Action(CommandId id) { return game->Frame().Action(id); }
+
+    template <typename Dialog> void CheckFits(Dialog& dialog, const char* name) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QStringList cut = CutOffTexts(dialog);
+        if (!cut.isEmpty()) QFAIL(qPrintable(QString::fromLatin1(name) + ": " + cut.join(" | ")));
+        dialog.close();
+    }
+
+private slots:
+    void initTestCase() {
+        const QString code = QLocale::system().uiLanguages().value(0).left(2);
+        for (const Language& candidate : kLanguages)
+            if (candidate.code == code) language = &candidate;
+        if (language == nullptr)
+            QSKIP("runs under LANGUAGE or LANG of a language the game speaks (de, fr)");
+        QCoreApplication::installTranslator(&missingTexts);
+        game = std::make_unique<RunningGame>();
+        QVERIFY(game->Start());
+    }
+
+    void menusSpeakTheLanguageWithUniqueMnemonicsAndTheSameKeys() {
+        QCOMPARE(game->Frame().menuBar()->actions().at(0)->text(), language->fileMenu);
+        QCOMPARE(Action(cmd::New)->statusTip(), language->newPrompt);
+
+        std::vector<QMenu*> menus;
+        std::set<QChar> titles;
+        for (QAction* title : game->Frame().menuBar()->actions()) {
+            QVERIFY2(titles.insert(Mnemonic(title->text())).second, qPrintable(title->text()));
+            menus.push_back(title->menu());
+        }
+        for (std::size_t i = 0; i < menus.size(); ++i) {
+            std::set<QChar> letters;
+            for (QAction* item : menus[i]->actions()) {
+                if (item->isSeparator()) continue;
+                if (item->menu() != nullptr) menus.push_back(item->menu());
+                const QChar letter = Mnemonic(item->text());
+                QVERIFY2(!letter.isNull() && letters.insert(letter).second,
+                         qPrintable(item->text()));
+            }
+        }
+        // The keys stay those of the English game, shown and working alike.
+        for (const CommandRow& row : CommandTable()) {
+            QCOMPARE(Action(row.id)->shortcut(), QKeySequence(ToQString(row.shortcut)));
+            if (!row.menuKeyText.empty())
+                QVERIFY(Action(row.id)->text().endsWith('\t' + ToQString(row.menuKeyText)));
+        }
+    }
+
+    void statusBarSpeaksTheLanguageAndItsPanesHoldEveryText() {
+        CSudokuStatusBar& status = game->Frame().StatusBar();
+        QCOMPARE(status.PaneText(CSudokuStatusBar::MessagePane), language->ready);
+        for (int32_t level = 0; level <= kCustomLevel; ++level) {
+            game->Session().level = level;
+            status.UpdatePanes();
+            QVERIFY2(Fits(*status.PaneLabel(CSudokuStatusBar::LevelPane)),
+                     qPrintable(status.PaneText(CSudokuStatusBar::LevelPane)));
+        }
+        game->Session().level = 2;
+        status.UpdatePanes();
+        QCOMPARE(status.PaneText(CSudokuStatusBar::LevelPane), language->levelPane);
+        game->Game().options.TimedGame = true;
+        game->Session().clock.clockText = kCreatingClockText;
+        status.ClockTick();
+        QLabel* time = status.PaneLabel(CSudokuStatusBar::TimePane);
+        QVERIFY(time->text() != QLatin1String("Creating.."));
+        QVERIFY2(Fits(*time), qPrintable(time->text()));
+        game->Session().clock.clockText = " ";
+    }
+
+    void aQuestionSpeaksTheLanguageWithQtsOwnButtons() {
+        game->Frame().RunCommand(cmd::New);
+        QString yesText;
+        MessageBoxAnswerer answerer({QMessageBox::No});
+        QTimer::singleShot(0, [&yesText] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                yesText = box->button(QMessageBox::Yes)->text();
+        });
+        game->Frame().RunCommand(cmd::New);
+        QCOMPARE(answerer.boxes.size(), std::size_t(1));
+        QCOMPARE(answerer.boxes[0].text, language->newGameQuestion);
+        QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Zentile"));
+        QCOMPARE(yesText, language->yes);
+    }
+
+    void everyDialogShowsItsTextsWhole() {
+        QWidget* frame = &game->Frame();
+        DifficultyDlg difficulty(frame);
+        QCOMPARE(difficulty.windowTitle(), language->difficultyTitle);
+        CheckFits(difficulty, "Difficulty");
+        GameNumberDlg number(frame);
+        CheckFits(number, "Game Number");
+        OptionsDlg options(frame);
+        CheckFits(options, "Options");
+        CBestResultsSheet sheet(game->app->Store()->bestResults, frame);
+        CheckFits(sheet, "Best Results");
+        CAboutDlg about(frame);
+        CheckFits(about, "About");
+        PrintBookletDlg booklet(frame);
+        CheckFits(booklet, "Print Selection");
+    }
+
+    void bestResultsHeadingsStandOverTheirColumns() {
+        // Tab stops every nine columns: the headings start at columns 9, 27 and 45 and on the
+        // second line two columns further in, as the results below them do.
+        const QStringList lines = BestResultsHeading().split('\n');
+        QCOMPARE(lines.size(), 3);
+        for (int line = 0; line < 2; ++line) {
+            QList<int> starts;
+            int column = 0;
+            bool inText = false;
+            for (const QChar c : lines[line]) {
+                if (c == '\t') {
+                    column = (column / 9 + 1) * 9;
+                    inText = false;
+                    continue;
+                }
+                if (!inText && c != ' ') starts << column;
+                inText = c != ' ' || inText;
+                ++column;
+            }
+            const QList<int> expected = line == 0 ? QList<int>{9, 27, 45} : QList<int>{11, 29};
+            QCOMPARE(starts, expected);
+        }
+    }
+
+    void printedPagesSpeakTheLanguage() {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        PrintJob job;
+        job.AddPuzzle(4, 4711, PuzzleRecord{}, kClassicSymbols);
+        job.SetPrintSolutions(true);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("pages.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        PrintPages(job, printer);
+
+        QProcess process;
+        process.start(tool, {pdf, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        // The caption's two blanks may come out of the PDF as one.
+        for (const QString& expected :
+             {language->puzzleHeading, language->solutionHeading, language->footer,
+              language->veryHard + QStringLiteral(" +#4711")})
+            QVERIFY2(text.contains(QRegularExpression(expected)),
+                     qPrintable(expected + " not in:\n" + text));
+    }
+
+    // Last: everything the tests above showed was looked up in the game's translation.
+    void everyTextShownHasATranslation() {
+        QStringList missing(missingTexts.missing.begin(), missingTexts.missing.end());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+    }
+
+    void cleanupTestCase() { game.reset(); }
+};
+
+QTEST_MAIN(TranslationTests)
+#include "TranslationTests.moc"
