@@ -9,22 +9,28 @@
 
 namespace zentile {
 
-void PuzzleEditor::CreateGame() {
+void StartEditing(Game& game, Host& host) {
     GameSession& session = game.session;
-    if (session.state != GameState::NoGame && session.state != GameState::Playing) return;
-    if (session.state == GameState::Playing && !host.AskYesNo(kCreateGameQuestion)) return;
     EndPendingHints(game, host);
     ClearPlayRecord(game);
     game.grid.ResetAll();
     session.clock.clockText = kCreatingClockText;
     session.gameNumber = 0;
     session.level = kCustomLevel;
+    session.boardLevel = kCustomLevel;
     session.state = GameState::Editing;
     // Clues are typed as digits. The option changes for this run only; it is saved with the
     // next change the player makes.
     game.options.NumberGame = true;
     for (int d = 1; d <= 9; ++d) game.symbols[d] = kClassicSymbols[d];
     host.SymbolsChanged(game.symbols);
+}
+
+void PuzzleEditor::CreateGame() {
+    const GameState state = game.session.state;
+    if (state != GameState::NoGame && state != GameState::Playing) return;
+    if (state == GameState::Playing && !host.AskYesNo(kCreateGameQuestion)) return;
+    StartEditing(game, host);
     host.Repaint();
 }
 
@@ -48,10 +54,7 @@ void PuzzleEditor::SaveAndPlay() {
     if (!host.AskYesNo(kUniqueSolutionQuestion)) return;
     // The typed cells stay the clues; every other cell is to be filled.
     for (int32_t k = 0; k < Grid::cellCount; ++k) game.grid[k].solution = solution[k];
-    session.level = kCustomLevel;
-    session.gameNumber = 0;
-    session.state = GameState::Playing;
-    session.clock.Start(host.Now());
+    StartPlay(game, host, kCustomLevel, 0);
     host.Repaint();
 }
 

@@ -24,4 +24,9 @@ private:
     CSudokuSolver& solver;
 };
 
+// Every way into the editor (Create Game, a saved puzzle still being typed) ends here: no
+// hint or play record of the board before, an empty grid, level 5, game number 0, and the
+// classic game's digits, in which clues are typed. The caller repaints.
+void StartEditing(Game& game, Host& host);
+
 } // namespace zentile

@@ -23,18 +23,24 @@ void EndGame(Game& game, int64_t now) {
     game.session.state = GameState::NoGame;
 }
 
-void StartNumberedGame(Game& game, Host& host, uint32_t number) {
+void StartPlay(Game& game, Host& host, int32_t level, uint32_t gameNumber) {
     GameSession& session = game.session;
     EndPendingHints(game, host);
     ClearPlayRecord(game);
     session.state = GameState::Playing;
     session.clock.Start(host.Now());
+    session.level = level;
+    session.boardLevel = level;
+    session.gameNumber = gameNumber;
+}
+
+void StartNumberedGame(Game& game, Host& host, uint32_t number) {
     // An own puzzle was played last (or a stored level is out of range): back to Medium.
-    if (session.level < 0 || session.level >= kDatabaseLevels) session.level = 2;
-    session.gameNumber = number;
+    const int32_t level = game.session.level;
+    StartPlay(game, host, level >= 0 && level < kDatabaseLevels ? level : 2, number);
 
     PuzzleRecord record{};
-    LookupPuzzle(session.level, number, game.options.NumberGame, record, game.symbols);
+    LookupPuzzle(game.session.level, number, game.options.NumberGame, record, game.symbols);
     for (int32_t k = 0; k < Grid::cellCount; ++k) {
         Cell& cell = game.grid[k];
         cell.Reset(k / Grid::rowCount, k % Grid::rowCount);

@@ -34,6 +34,11 @@ void Initialise(Game& game, Host& host);
 // and the game kind of the options, with a fresh clock and a clean undo log and statistics.
 void StartNumberedGame(Game& game, Host& host, uint32_t number);
 
+// Every way into play (a numbered game, a saved game, an own puzzle) ends here: no hint of
+// the board before, a clean play record, the clock from zero. The level becomes the game's
+// and that of the next game too. The caller fills the cells.
+void StartPlay(Game& game, Host& host, int32_t level, uint32_t gameNumber);
+
 // Forgets the help record of a game: empty undo log, no branch, statistics zero. Every start
 // and end of a game does it.
 void ClearPlayRecord(Game& game);

@@ -10,10 +10,13 @@ namespace zentile {
 enum class GameState : int32_t { NoGame = 0, Playing = 1, Paused = 2, Editing = 3 };
 
 // The state of the game in progress. The game kind (digits or letters) is the option
-// NumberGame of GameOptions; `level` is the stored option GameLevel itself.
+// NumberGame of GameOptions; `level` is the stored option GameLevel itself, the level of the
+// next numbered game, which Difficulty changes while a game of another level is on the board.
 struct GameSession {
     GameState state = GameState::NoGame;
     int32_t level = 2;       // 0..4 the database levels, 5 a puzzle of the player's own
+    int32_t boardLevel = 5;  // the level of the puzzle on the board; an empty board is an own
+                             // puzzle without clues
     uint32_t gameNumber = 0; // 0: not a database game (none yet, own puzzle, saved file)
     bool branchOpen = false;
     bool hidePencilMarks = false; // not kept between runs

@@ -24,9 +24,10 @@ void SessionCommands::OnPuzzleSolved() {
     if (game.session.state != GameState::Playing || !IsComplete(game.grid)) return;
     const int64_t now = host.Now();
     const GameSession& session = game.session;
-    if (game.options.TimedGame && session.level >= 0 && session.level < kDatabaseLevels &&
-        hooks.gameResult)
-        hooks.gameResult({session.ElapsedSeconds(now), session.level, session.statistics});
+    // Filed under the level of the game just solved, not the one chosen for the next game.
+    const int32_t level = session.boardLevel;
+    if (game.options.TimedGame && level >= 0 && level < kDatabaseLevels && hooks.gameResult)
+        hooks.gameResult({session.ElapsedSeconds(now), level, session.statistics});
     EndGame(game, now);
     host.Repaint();
     host.ShowMessage(kSolvedMessage, MessageIcon::Information);

@@ -1,7 +1,7 @@
 #include "store/SavedGameCommands.h"
 
+#include "editor/PuzzleEditor.h"
 #include "model/Game.h"
-#include "model/Hints.h"
 #include "model/Host.h"
 #include "store/FileReplacement.h"
 #include "store/SavedGameFile.h"
@@ -12,7 +12,8 @@ namespace zentile {
 void SavedGameCommands::Save() {
     const auto name = host.AskSaveFileName();
     if (!name) return;
-    if (!ReplaceFileContents(*name, FormatSavedGame(game.grid, game.session.level)))
+    // The level of the puzzle on the board, whatever Difficulty chose for the next game.
+    if (!ReplaceFileContents(*name, FormatSavedGame(game.grid, game.session.boardLevel)))
         host.ShowMessage(kSaveErrorMessage, MessageIcon::Error);
 }
 
@@ -25,20 +26,21 @@ void SavedGameCommands::Open() {
         host.Repaint();
         return;
     }
-    const bool withoutGuesses = host.AskYesNo(kOpenWithoutGuessesQuestion);
+    // The editor's grid holds no entries to leave out.
+    const bool withoutGuesses = !saved->editing && host.AskYesNo(kOpenWithoutGuessesQuestion);
     LoadSavedGame(game, host, *saved, !withoutGuesses);
     host.Repaint();
 }
 
 void LoadSavedGame(Game& game, Host& host, const SavedGame& saved, bool keepEntries) {
-    GameSession& session = game.session;
-    EndPendingHints(game, host);
-    ClearPlayRecord(game);
-    session.statistics.loadedGame = keepEntries;
-    session.gameNumber = 0;
-    session.level = saved.level;
-    session.state = GameState::Playing;
-    session.clock.Start(host.Now());
+    if (saved.editing) {
+        StartEditing(game, host);
+        for (int32_t k = 0; k < Grid::cellCount; ++k)
+            game.grid[k].SetSolution(saved.cells[k].solution);
+        return;
+    }
+    StartPlay(game, host, saved.level, 0);
+    game.session.statistics.loadedGame = keepEntries;
     for (int32_t k = 0; k < Grid::cellCount; ++k) {
         Cell& cell = game.grid[k];
         cell.Reset(k / Grid::rowCount, k % Grid::rowCount);

@@ -45,6 +45,34 @@ std::optional<std::string> ReadLine(std::istream& in) {
     return line;
 }
 
+// Every row, column and box holds each digit 1..9 once. A clue's digit is its solution, so
+// the clues fit such a grid too.
+bool IsSolvedGrid(const SavedGame& saved) {
+    std::array<uint32_t, 9> rows{}, columns{}, boxes{};
+    for (int32_t k = 0; k < Grid::cellCount; ++k) {
+        const int32_t d = saved.cells[k].solution;
+        if (d < 1 || d > 9) return false;
+        const uint32_t bit = 1U << d;
+        uint32_t& row = rows[k % Grid::rowCount];
+        uint32_t& column = columns[k / Grid::rowCount];
+        uint32_t& box = boxes[k / Grid::rowCount / 3 * 3 + k % Grid::rowCount / 3];
+        if ((row | column | box) & bit) return false;
+        row |= bit;
+        column |= bit;
+        box |= bit;
+    }
+    return true;
+}
+
+// The editor's grid as Create Game and typing leave it: a solution under each clue and
+// nowhere else, no entries. Clues that contradict each other are the editor's to report.
+bool IsEditorGrid(const SavedGame& saved) {
+    if (saved.level != kCustomLevel) return false;
+    for (const SavedCell& cell : saved.cells)
+        if (cell.value != 0 || cell.given != (cell.solution != 0)) return false;
+    return true;
+}
+
 } // namespace
 
 std::string FormatSavedGame(const Grid& grid, int32_t level) {
@@ -87,6 +115,9 @@ std::optional<SavedGame> ParseSavedGame(std::istream& in) {
             return std::nullopt;
         saved.cells[k] = {solution - '0', value - '0', given == '1'};
     }
+    // A grid no game could have held would be "solved" by wrong entries.
+    saved.editing = IsEditorGrid(saved);
+    if (!saved.editing && !IsSolvedGrid(saved)) return std::nullopt;
     return saved;
 }
 

@@ -19,10 +19,13 @@ struct SavedCell {
     bool given = false;
 };
 
-// A saved game that passed every check: the cells in grid order and the level 0..5.
+// A saved game that passed every check: the cells in grid order and the level 0..5. Either
+// its solutions are a solved grid, or it holds an own puzzle whose clues were still being
+// typed: level 5, a solution only under each clue, no entries (`editing`).
 struct SavedGame {
     std::array<SavedCell, 81> cells{};
     int32_t level = 0;
+    bool editing = false;
 };
 
 // No line of a saved game comes near this; a longer one means the file is something else,
@@ -35,8 +38,9 @@ inline constexpr std::size_t kMaxSavedLineLength = 256;
 std::string FormatSavedGame(const Grid& grid, int32_t level);
 
 // Reads and checks a whole saved game: lines end in LF or CR LF (the last may have none),
-// only printable characters, and every line and every cell character as the writer makes
-// them. Nothing after the fourth line is read. Nothing when any check fails.
+// only printable characters, every line and every cell character as the writer makes them,
+// and solutions that a game or the editor can hold. Nothing after the fourth line is read.
+// Nothing when any check fails.
 std::optional<SavedGame> ParseSavedGame(std::istream& in);
 // The same for a file; nothing also when it is not a regular file or cannot be read.
 std::optional<SavedGame> ReadSavedGame(const std::filesystem::path& path);

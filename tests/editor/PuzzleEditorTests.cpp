@@ -2,6 +2,7 @@
 #include "model/PuzzleDatabase.h"
 #include "store/GameSnapshot.h"
 #include "store/StoreFixture.h"
+#include "store/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,7 @@ TEST_F(PuzzleEditorTest, AUniquePuzzlePlayedToTheEndRecordsNoBestResult) {
     }
 
     host.now += 200;
+    game.session.level = 2; // Difficulty opened and cancelled: Medium for the next game
     for (Cell& cell : game.grid)
         if (!cell.given) SetValue(game, host, cell, cell.solution);
     ASSERT_TRUE(host.TakePosted());
@@ -151,6 +153,49 @@ TEST_F(PuzzleEditorTest, AUniquePuzzlePlayedToTheEndRecordsNoBestResult) {
     EXPECT_EQ(store.writes, writes);
     for (int32_t level = 0; level < kDatabaseLevels; ++level)
         EXPECT_TRUE(wiring.bestResults.List(level)[0].Empty());
+}
+
+// Clues typed and saved open again in the editor, as they were left, in place of a game of a
+// letter game; the puzzle can then be played. An empty board opens as an empty editor.
+TEST_F(PuzzleEditorTest, APuzzleSavedInTheEditorOpensAgainInTheEditor) {
+    TempFolder folder;
+    Save(folder / "empty.ztg");
+    CreateFromNoGame();
+    const PuzzleRecord record = TypeDatabasePuzzle(1, 99);
+    Save(folder / "own.ztg");
+
+    for (const char* file : {"own.ztg", "empty.ztg"}) {
+        SCOPED_TRACE(file);
+        const bool empty = file == std::string("empty.ztg");
+        game.options.NumberGame = false;
+        game.session.level = 0;
+        StartNumberedGame(game, host, 5);
+        ASSERT_TRUE(Run(cmd::ShowHint));
+        Open(folder / file);
+        EXPECT_TRUE(host.questions.empty()) << "no entries to leave out";
+        EXPECT_TRUE(host.messages.empty());
+        const GameSession& session = game.session;
+        EXPECT_EQ(session.state, GameState::Editing);
+        EXPECT_EQ(session.level, kCustomLevel);
+        EXPECT_EQ(session.gameNumber, 0U);
+        EXPECT_EQ(session.clock.clockText, kCreatingClockText);
+        EXPECT_TRUE(host.timers.empty());
+        EXPECT_EQ(game.symbols, kClassicSymbols);
+        EXPECT_TRUE(game.options.NumberGame);
+        for (int32_t k = 0; k < Grid::cellCount; ++k) {
+            const int32_t clue = empty ? 0 : record[k];
+            EXPECT_EQ(game.grid[k].solution, clue) << k;
+            EXPECT_EQ(game.grid[k].given, clue != 0) << k;
+            EXPECT_EQ(game.grid[k].value + int(game.grid[k].hinted), 0) << k;
+        }
+    }
+
+    Open(folder / "own.ztg");
+    host.answers = {true};
+    ASSERT_TRUE(Run(cmd::SaveAndPlay));
+    EXPECT_EQ(game.session.state, GameState::Playing);
+    for (int32_t k = 0; k < Grid::cellCount; ++k)
+        EXPECT_EQ(game.grid[k].solution, record[Grid::cellCount + k]) << k;
 }
 
 TEST_F(PuzzleEditorTest, CancelEditModeAsksAndThenLeavesAnEmptyBoard) {

@@ -1,8 +1,9 @@
 // The saved-game reader on any bytes. A file it accepts is put on the board as Open puts it
-// and must be written back as the very lines it was read from; the bytes after the fourth
-// line, which the reader never reads, then drive play on the loaded game, with the model's
-// rules checked after every step, and the board is saved and read once more at the end. A
-// saved file is the one thing a stranger can hand the game.
+// (in play, or in the editor if its clues were still being typed) and must be written back
+// as the very lines it was read from; the bytes after the fourth line, which the reader never
+// reads, then drive play on the loaded game, with the model's rules checked after every step,
+// and the board is saved and read once more at the end. A saved file is the one thing a
+// stranger can hand the game.
 
 #include "FuzzCheck.h"
 #include "model/Hints.h"
@@ -67,6 +68,8 @@ struct Board : test::PlayTable {
         Require(s.cursorColumn == -1 || Grid::Contains(s.cursorColumn, s.cursorRow),
                 "the cursor is on the grid or hidden");
         Require(s.level >= 0 && s.level <= kCustomLevel, "the level names a level");
+        Require(!s.InGame() || test::SolutionsFormASolvedGrid(game.grid),
+                "a game in play has a solved grid under it");
         if (s.state != GameState::Editing) {
             for (int32_t k = 0; k < Grid::cellCount; ++k) {
                 Require(game.grid[k].solution == solutions[k], "play keeps the solution");
@@ -158,14 +161,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static CSudokuSolver solver;
     Board board(solver);
     LoadSavedGame(board.game, board.host, *saved, keepEntries);
-    std::istringstream written(FormatSavedGame(board.game.grid, board.game.session.level));
+    std::istringstream written(FormatSavedGame(board.game.grid, board.game.session.boardLevel));
     const auto reread = ParseSavedGame(written);
     Require(reread.has_value(), "a loaded game is written as a readable file");
     SavedGame expected = *saved;
     if (!keepEntries)
         for (SavedCell& cell : expected.cells) cell.value = 0;
     Require(SameGame(*reread, expected), "a loaded game is written back as it was read");
-    Require(board.game.session.state == GameState::Playing, "a read game is played");
+    Require(board.game.session.state == (saved->editing ? GameState::Editing : GameState::Playing),
+            "a read game is played, clues being typed are edited again");
 
     // What follows the fourth line, if it ended in a line feed, is the play.
     const auto rest = file.tellg();
@@ -178,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
 
     // Whatever play made of it, the board saves as a file that reads back as the board.
-    std::istringstream afterPlay(FormatSavedGame(board.game.grid, board.game.session.level));
+    std::istringstream afterPlay(FormatSavedGame(board.game.grid, board.game.session.boardLevel));
     const auto back = ParseSavedGame(afterPlay);
     Require(back.has_value(), "the board after play is saved as a readable file");
     for (int32_t k = 0; k < Grid::cellCount; ++k) {

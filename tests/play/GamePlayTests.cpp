@@ -166,8 +166,9 @@ TEST(Play, APausedGameResumesOnKeyOrGridClickAndTheResumingInputDoesNothingElse)
 struct Finish {
     PlayTable t;
     Cell* last = nullptr;
-    explicit Finish(uint32_t number) {
+    explicit Finish(uint32_t number, int32_t level = 2) {
         t.host.now = 50'000;
+        t.Session().level = level;
         t.StartGame(number);
         last = t.FirstEmpty();
         t.FillSolution(last->column, last->row);
@@ -257,12 +258,23 @@ TEST(Solving, UntimedGamesAndOwnPuzzlesAreCongratulatedButNotRecorded) {
     EXPECT_EQ(untimed.t.host.messages.size(), 1U);
 
     Finish own(2);
-    own.t.Session().level = kCustomLevel; // as the editor's Save and Play leaves it
+    own.t.Session().boardLevel = kCustomLevel; // as the editor's Save and Play leaves it
     own.EnterLast();
     own.t.DeliverPosted();
     EXPECT_TRUE(own.t.results.empty());
     EXPECT_EQ(own.t.host.messages.size(), 1U);
     EXPECT_EQ(own.t.Session().state, GameState::NoGame);
+}
+
+// Difficulty names the level of the next game; the game on the board keeps its own.
+TEST(Solving, TheResultIsFiledUnderTheLevelOfTheGameOnTheBoard) {
+    Finish f(77, /*level=*/0);
+    f.t.Session().level = 3; // Hard chosen for the next game
+    f.EnterLast();
+    f.t.DeliverPosted();
+    ASSERT_EQ(f.t.results.size(), 1U);
+    EXPECT_EQ(f.t.results[0].level, 0);
+    EXPECT_EQ(f.t.Session().level, 3);
 }
 
 TEST(Solving, AMessageOvertakenByLaterInputIsNotTakenForASolvedPuzzle) {

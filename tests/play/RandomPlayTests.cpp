@@ -1,3 +1,4 @@
+#include "editor/PuzzleEditor.h"
 #include "model/Hints.h"
 #include "model/PuzzleDatabase.h"
 #include "play/KeyCodes.h"
@@ -24,12 +25,7 @@ public:
         });
         controller.commands.Bind(cmd::CreateGame, [this] {
             if (Session().state == GameState::Playing && !host.AskYesNo("exit?")) return;
-            EndPendingHints(game, host);
-            ClearPlayRecord(game);
-            game.grid.ResetAll();
-            Session().level = kCustomLevel;
-            Session().gameNumber = 0;
-            Session().state = GameState::Editing;
+            StartEditing(game, host);
         });
         controller.commands.Bind(cmd::CancelEditMode, [this] {
             game.grid.ResetAll();
@@ -144,6 +140,8 @@ public:
         ASSERT_GE(s.currentDigit, -1);
         ASSERT_LE(s.currentDigit, 9);
         ASSERT_TRUE(s.cursorColumn == -1 || (Grid::Contains(s.cursorColumn, s.cursorRow)));
+        // Whatever happens in a game, its wrong entries are never taken for the solution.
+        ASSERT_TRUE(!s.InGame() || test::SolutionsFormASolvedGrid(game.grid));
         if (s.state != GameState::Editing) {
             for (int32_t k = 0; k < Grid::cellCount; ++k) {
                 ASSERT_EQ(game.grid[k].solution, solutions[k]) << k;

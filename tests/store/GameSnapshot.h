@@ -27,10 +27,10 @@ inline std::string GameSnapshot(const Game& game) {
     }
     const GameSession& s = game.session;
     const PlayStatistics& st = s.statistics;
-    out << "state " << static_cast<int>(s.state) << " level " << s.level << " number "
-        << s.gameNumber << " branch " << s.branchOpen << " hide " << s.hidePencilMarks << " reveal "
-        << s.revealSolutions << " digit " << s.currentDigit << " cursor " << s.cursorColumn << ','
-        << s.cursorRow << '\n';
+    out << "state " << static_cast<int>(s.state) << " level " << s.level << " board "
+        << s.boardLevel << " number " << s.gameNumber << " branch " << s.branchOpen << " hide "
+        << s.hidePencilMarks << " reveal " << s.revealSolutions << " digit " << s.currentDigit
+        << " cursor " << s.cursorColumn << ',' << s.cursorRow << '\n';
     out << "stats " << st.undos << ' ' << st.hints << ' ' << st.erasures << ' ' << st.pencilToggles
         << ' ' << st.branchUsed << ' ' << st.loadedGame << ' ' << st.highlightUsed << '\n';
     out << "clock " << s.clock.elapsedBefore << ' ' << s.clock.runningSince << " ["

@@ -9,6 +9,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <streambuf>
+#include <utility>
 
 namespace zentile::test {
 namespace {
@@ -42,7 +43,7 @@ protected:
 
 TEST_F(SavedGameFileTest, KnownGridIsSavedAsTheGoldenBytesEveryTime) {
     FillKnownGrid(game.grid);
-    game.session.level = 3;
+    game.session.boardLevel = 3;
     const std::string golden = ReadFile(kKnownGridFile);
     // Spot checks that do not depend on the writer: the clue (0,0) with its hidden 5 and the
     // empty non-clue (0,1) whose solution is 4.
@@ -107,6 +108,15 @@ TEST_F(SavedGameFileTest, OpenedWithTheGuessesRestoresEveryCellAsALoadedGame) {
     EXPECT_EQ(session.statistics, (PlayStatistics{.loadedGame = true}));
     // The letters of the game before stay: the file does not hold the symbols.
     EXPECT_EQ(game.symbols, lettersBefore);
+}
+
+// The level of the next game, chosen in Difficulty, is not the saved game's.
+TEST_F(SavedGameFileTest, SavedWithTheLevelOfTheGameOnTheBoard) {
+    game.session.level = 0;
+    StartNumberedGame(game, host, 8);
+    game.session.level = 3;
+    Save(folder / "game.ztg");
+    EXPECT_EQ(ReadFile(folder / "game.ztg").substr(10 + 243 + 2), "0\r\nDone\r\n");
 }
 
 TEST_F(SavedGameFileTest, OpenedWithoutTheGuessesKeepsOnlyThePuzzle) {
@@ -174,6 +184,20 @@ TEST_F(SavedGameFileTest, MalformedFileLeavesTheGameUntouched) {
         changed[at] = c;
         return changed;
     };
+    // Two cells' solution digits exchanged: (0,0) with (0,1) breaks two rows, (0,0) with
+    // (1,0) two columns, and each unit keeps its digits otherwise.
+    const auto swapped = [&](std::size_t first, std::size_t second) {
+        std::string changed = cells;
+        std::swap(changed[3 * first], changed[3 * second]);
+        return changed;
+    };
+    // Rows and columns as in a solved grid, but the boxes repeat digits.
+    std::string latinSquare;
+    for (int32_t k = 0; k < Grid::cellCount; ++k)
+        latinSquare += std::to_string((k / 9 + k % 9) % 9 + 1) + "00";
+    const std::string noSolutions(243, '0');
+    const std::string oneBareClue = "001" + noSolutions.substr(3);
+    const std::string editorEntry = "000050" + noSolutions.substr(6);
     struct Case {
         const char* what;
         std::string text;
@@ -193,6 +217,14 @@ TEST_F(SavedGameFileTest, MalformedFileLeavesTheGameUntouched) {
         {"bad given flag at the end", file("Ver: 2.1", withCell(242, '2'), "3", "Done")},
         {"blank as an entry", file("Ver: 2.1", withCell(4, ' '), "3", "Done")},
         {"digit below zero", file("Ver: 2.1", withCell(3, '/'), "3", "Done")},
+        {"a solution missing", file("Ver: 2.1", withCell(3, '0'), "3", "Done")},
+        {"no solution at all", file("Ver: 2.1", noSolutions, "3", "Done")},
+        {"a digit twice in a row", file("Ver: 2.1", swapped(0, 1), "3", "Done")},
+        {"a digit twice in a column", file("Ver: 2.1", swapped(0, 9), "1", "Done")},
+        {"a digit twice in a box", file("Ver: 2.1", latinSquare, "0", "Done")},
+        {"own puzzle with a solution missing", file("Ver: 2.1", withCell(3, '0'), "5", "Done")},
+        {"a clue without its digit in the editor", file("Ver: 2.1", oneBareClue, "5", "Done")},
+        {"an entry in the editor", file("Ver: 2.1", editorEntry, "5", "Done")},
         {"level 6", file("Ver: 2.1", cells, "6", "Done")},
         {"level x", file("Ver: 2.1", cells, "x", "Done")},
         {"negative level", file("Ver: 2.1", cells, "-1", "Done")},

@@ -9,6 +9,23 @@
 
 namespace zentile::test {
 
+// The solutions form a solved grid: each digit 1..9 once in every row, column and box. As a
+// clue's digit is its solution, the clues then fit it too.
+inline bool SolutionsFormASolvedGrid(const Grid& grid) {
+    for (int32_t unit = 0; unit < 9; ++unit) {
+        std::vector<bool> inRow(10), inColumn(10), inBox(10);
+        for (int32_t i = 0; i < 9; ++i) {
+            const int32_t digits[] = {grid.At(i, unit).solution, grid.At(unit, i).solution,
+                                      grid.At(unit % 3 * 3 + i % 3, unit / 3 * 3 + i / 3).solution};
+            for (const int32_t d : digits)
+                if (d < 1 || d > 9) return false;
+            if (inRow[digits[0]] || inColumn[digits[1]] || inBox[digits[2]]) return false;
+            inRow[digits[0]] = inColumn[digits[1]] = inBox[digits[2]] = true;
+        }
+    }
+    return true;
+}
+
 // One game on a fake window: a FakeHost, a Game and its controller, with the grid laid out
 // as if painted with 40 x 30 pixel cells, and short ways to click, type and run commands.
 struct PlayTable {

@@ -225,7 +225,7 @@ private:
 // What a command must leave alone when it is not available: everything of the game.
 struct ModelPicture {
     std::array<std::array<int32_t, 6>, Grid::cellCount> cells{};
-    std::array<int64_t, 10> session{};
+    std::array<int64_t, 11> session{};
     PlayStatistics statistics;
     GameOptions options;
     SymbolSet symbols{};
@@ -241,6 +241,7 @@ struct ModelPicture {
         const GameSession& s = game.session;
         session = {static_cast<int64_t>(s.state),
                    s.level,
+                   s.boardLevel,
                    s.gameNumber,
                    s.branchOpen,
                    s.hidePencilMarks,
