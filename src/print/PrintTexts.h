@@ -15,7 +15,6 @@ inline constexpr std::string_view kPuzzlePageHeading = "Sudoku Puzzle";
 inline constexpr std::string_view kSolutionPageHeading = "Sudoku Solution";
 inline constexpr std::string_view kFooterCredit = "      Printed by Zentile";
 inline constexpr std::string_view kFooterAddress = "www.zentile.example        ";
-inline constexpr std::string_view kPrintFontFace = "Arial";
 
 // The booklet dialog.
 inline constexpr std::string_view kBookletTitle = "Print Selection";
