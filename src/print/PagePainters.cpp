@@ -2,12 +2,12 @@
 
 #include "print/PageLayout.h"
 #include "print/PrintTexts.h"
+#include "ui/GridFont.h"
 #include "ui/QtText.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPen>
-#include <algorithm>
 
 namespace zentile {
 
@@ -19,12 +19,10 @@ const QColor kSymbolColour(0, 0, 0);
 constexpr int kBoxPenWidth = 4;
 constexpr int kCellPenWidth = 1;
 
-// Heights are in device pixels, so a page looks the same whatever dpi the surface reports.
+// Heights are character-cell heights in device pixels, sized as the game view sizes its
+// symbols, so a page looks the same whatever dpi the surface reports.
 QFont PrintFont(int32_t height, bool italic = false) {
-    QFont font(ToQString(kPrintFontFace));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, height));
-    font.setWeight(QFont::Normal);
+    QFont font = GridFont(height);
     font.setItalic(italic);
     return font;
 }

@@ -17,7 +17,6 @@ inline constexpr std::string_view kPuzzlePageHeading = ZENTILE_TEXT("Print", "Su
 inline constexpr std::string_view kSolutionPageHeading = ZENTILE_TEXT("Print", "Sudoku Solution");
 inline constexpr std::string_view kFooterCredit = ZENTILE_TEXT("Print", "      Printed by Zentile");
 inline constexpr std::string_view kFooterAddress = "www.zentile.example        ";
-inline constexpr std::string_view kPrintFontFace = "Arial";
 
 // The booklet dialog.
 inline constexpr std::string_view kBookletTitle = ZENTILE_TEXT("Print", "Print Selection");

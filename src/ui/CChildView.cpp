@@ -2,9 +2,9 @@
 
 #include "play/GameController.h"
 #include "ui/GridPainter.h"
-#include "ui/KeyMapping.h"
 #include "ui/QtHost.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,7 +32,8 @@ void DrawSunkenEdge(QPainter& painter, const QRect& rect, const QPalette& palett
 } // namespace
 
 CChildView::CChildView(GameController& controller, QWidget* parent)
-    : QFrame(parent), controller(controller) {
+    : QFrame(parent), controller(controller),
+      scanCodes(ScanCodesOf(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("gameView"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -85,7 +86,7 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CChildView::keyReleaseEvent(QKeyEvent* event) {
     // A held key enters its digit once.
     if (event->isAutoRepeat()) return;
-    controller.input.KeyReleased(GameKeyCode(event->key(), event->modifiers()),
+    controller.input.KeyReleased(GameKeyCode(*event, scanCodes),
                                  event->modifiers().testFlag(Qt::ControlModifier));
     emit inputHandled();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/KeyMapping.h"
+
 #include <QFrame>
 
 namespace zentile {
@@ -36,6 +38,8 @@ private:
     QPoint ClientPoint(const QPointF& widgetPoint) const;
 
     GameController& controller;
+    // Whether key events carry the keys' places, read once: the platform does not change.
+    const ScanCodes scanCodes;
 };
 
 } // namespace zentile

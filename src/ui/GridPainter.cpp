@@ -1,10 +1,10 @@
 #include "ui/GridPainter.h"
 
 #include "model/Game.h"
+#include "ui/GridFont.h"
 #include "ui/GridPalette.h"
 #include "ui/UiTexts.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
 #include <optional>
@@ -14,19 +14,6 @@ namespace zentile {
 namespace {
 
 using namespace grid_geometry;
-
-// The face's em height per pixel of character cell, measured once at a large size.
-qreal EmPerCellHeight() {
-    static const qreal ratio = [] {
-        QFont font(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPixelSize(1000);
-        const QFontMetricsF metrics(font);
-        const qreal cell = metrics.ascent() + metrics.descent();
-        return cell > 0 ? 1000.0 / cell : 1.0;
-    }();
-    return ratio;
-}
 
 QString Symbol(const Game& game, int32_t digit) {
     if (digit < 0 || digit > 9) return {};
@@ -114,18 +101,6 @@ void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const C
 }
 
 } // namespace
-
-QFont GridFont(int characterCellHeight) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    // The height names the whole character cell; the toolkit's pixel size is the smaller em.
-    font.setPixelSize(qMax(1, qRound(characterCellHeight * EmPerCellHeight())));
-    return font;
-}
 
 void DrawCell(QPainter& painter, const Cell& cell, const Game& game) {
     DrawCellWith(painter, cell, game, FontsFor(cell.height));

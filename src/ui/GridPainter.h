@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QSize>
 
 class QPainter;
@@ -28,8 +27,5 @@ void DrawCursorFrame(QPainter& painter, const Cell& cell);
 // border: the pixels the palette's box and cell pens cover, filled as rectangles, which is
 // several times quicker than stroking the wide round-capped pen.
 void DrawGridLines(QPainter& painter, const GridLayout& layout);
-
-// The grid's "Arial" with a character cell (ascent plus descent) of the given height in pixels.
-QFont GridFont(int characterCellHeight);
 
 } // namespace zentile

@@ -3,8 +3,10 @@
 
 #include "UiTestSupport.h"
 #include "play/CommandIds.h"
+#include "play/KeyCodes.h"
 #include "store/StoreAndEditor.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/KeyMapping.h"
 #include "ui/QtHost.h"
 
 #include <QKeyEvent>
@@ -261,6 +263,84 @@ private slots:
         QCOMPARE(cell.value, 0);
         game->Key(static_cast<Qt::Key>(symbols[cell.solution])); // the letter key
         QCOMPARE(cell.value, cell.solution);
+    }
+
+    void digitsAndLettersFollowTheirKeysPlaces() {
+        // Key releases as X11 and Wayland deliver them: the XKB keycode of the key's place, the
+        // layout's key and text. French: the unshifted top row; Russian: the letter keys.
+        auto release = [](int key, const QString& text, quint32 keycode,
+                          Qt::KeyboardModifiers modifiers = {}) {
+            return QKeyEvent(QEvent::KeyRelease, key, modifiers, keycode, 0, 0, text);
+        };
+        const QString french = QStringLiteral("&é\"'(-è_ç");
+        struct Row {
+            quint32 firstKeycode;
+            QString latin, russian;
+        };
+        const Row rows[] = {{24, "QWERTYUIOP", QStringLiteral("ЙЦУКЕНГШЩЗ")},
+                            {38, "ASDFGHJKL", QStringLiteral("ФЫВАПРОЛД")},
+                            {52, "ZXCVBNM", QStringLiteral("ЯЧСМИТЬ")}};
+        auto frenchKey = [&](int digit) {
+            const QChar c = french[digit - 1];
+            return release(c.toUpper().unicode(), c, 9 + quint32(digit));
+        };
+        auto russianKey = [&](char latin) {
+            for (const Row& row : rows)
+                if (const qsizetype i = row.latin.indexOf(QLatin1Char(latin)); i >= 0)
+                    return release(row.russian[i].unicode(), row.russian[i].toLower(),
+                                   row.firstKeycode + quint32(i));
+            return release(0, {}, 0);
+        };
+
+        for (int d = 1; d <= 9; ++d) {
+            const QKeyEvent key = frenchKey(d);
+            QCOMPARE(GameKeyCode(key, ScanCodes::Xkb), '0' + d);
+            QCOMPARE(GameKeyCode(key, ScanCodes::Unread), kUnknownKey); // as the key reads
+        }
+        for (const Row& row : rows) {
+            for (const QChar latin : row.latin) {
+                const QKeyEvent key = russianKey(char(latin.unicode()));
+                QCOMPARE(GameKeyCode(key, ScanCodes::Xkb), int(latin.unicode()));
+                QCOMPARE(GameKeyCode(key, ScanCodes::Unread), kUnknownKey);
+            }
+        }
+        // Greek letters too; Latin layouts keep the letter they type (the French "A" stands where
+        // "Q" does, its "," where "M" does); the keypad, with its own keycodes, enters nothing;
+        // without a keycode a key reads as it always has.
+        QCOMPARE(GameKeyCode(release(0x39B, QStringLiteral("λ"), 46), ScanCodes::Xkb), int('L'));
+        QCOMPARE(GameKeyCode(release(Qt::Key_A, "a", 24), ScanCodes::Xkb), int('A'));
+        QCOMPARE(GameKeyCode(release(Qt::Key_Comma, ",", 58), ScanCodes::Xkb), kUnknownKey);
+        QCOMPARE(GameKeyCode(release(Qt::Key_1, "1", 87, Qt::KeypadModifier), ScanCodes::Xkb),
+                 kUnknownKey);
+        QCOMPARE(GameKeyCode(release(Qt::Key_Ampersand, "&", 0), ScanCodes::Xkb), kUnknownKey);
+        QCOMPARE(GameKeyCode(release(Qt::Key_7, "7", 0), ScanCodes::Xkb), int('7'));
+        QCOMPARE(GameKeyCode(release(Qt::Key_Left, {}, 113), ScanCodes::Xkb), int(kKeyLeft));
+        QCOMPARE(ScanCodesOf("xcb"), ScanCodes::Xkb);
+        QCOMPARE(ScanCodesOf("wayland-egl"), ScanCodes::Xkb);
+        QCOMPARE(ScanCodesOf("offscreen"), ScanCodes::Unread);
+
+        // The codes enter the game's digits: a French "ç" a 9, a Russian letter its Latin one.
+        Input& input = game->app->Controller().input;
+        game->Frame().RunCommand(cmd::New);
+        Cell& cell = *OpenCells()[0];
+        MoveCursorTo(cell.column, cell.row);
+        QKeyEvent offscreen = release(Qt::Key_Ampersand, "&", 10);
+        QApplication::sendEvent(&game->View(), &offscreen); // this platform's keycodes are unread
+        QCOMPARE(cell.value, 0);
+        input.KeyReleased(GameKeyCode(frenchKey(cell.solution), ScanCodes::Xkb), false);
+        QCOMPARE(cell.value, cell.solution);
+
+        game->Game().options.NumberGame = false;
+        {
+            MessageBoxAnswerer yes; // to leaving the game begun
+            game->Frame().RunCommand(cmd::New);
+        }
+        Cell& lettered = *OpenCells()[0];
+        MoveCursorTo(lettered.column, lettered.row);
+        input.KeyReleased(
+            GameKeyCode(russianKey(game->Game().symbols[lettered.solution]), ScanCodes::Xkb),
+            false);
+        QCOMPARE(lettered.value, lettered.solution);
     }
 
     void aHintVanishesAfterItsTime() {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -74,10 +75,15 @@ inline int BlueRunAt(const QImage& page, int x, int y, bool alongRow) {
     return run;
 }
 
-inline QFont ArialOf(int pixelHeight, bool italic = false) {
+// "Arial" whose character cell, ascent plus descent, is the given height: the page's font
+// heights name that cell, not the em. The em per pixel of cell is read from the face itself,
+// so the page is read right whichever face stands in for "Arial" here.
+inline QFont ArialOf(int cellHeight, bool italic = false) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
+    font.setPixelSize(1000);
+    const QFontMetricsF large(font);
+    font.setPixelSize(qRound(cellHeight * 1000 / (large.ascent() + large.descent())));
     font.setItalic(italic);
     return font;
 }

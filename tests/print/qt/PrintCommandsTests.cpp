@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -128,7 +129,7 @@ private slots:
         }
     }
 
-    void printDialogOffersNoPageRangeAndCancelPrintsNothing() {
+    void printDialogOffersTheJobsPagesAndCancelPrintsNothing() {
         Game game;
         test::FakeHost host;
         game.session.level = 2;
@@ -136,24 +137,35 @@ private slots:
         host.answers = {true};
 
         bool sawPrintDialog = false;
+        QAbstractPrintDialog::PrintDialogOptions options;
+        int minPage = 0;
+        int maxPage = 0;
+        int resolution = 0;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             sawPrintDialog = true;
-            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
-            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintSelection));
-            QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintCurrentPage));
-            QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintToFile));
-            QCOMPARE(dialog->printer()->resolution(), 300);
+            options = dialog->options();
+            minPage = dialog->minPage();
+            maxPage = dialog->maxPage();
+            resolution = dialog->printer()->resolution();
             dialog->reject();
         });
         PrintCurrentPuzzle(game, host, nullptr);
         QVERIFY(sawPrintDialog);
+        // A range of the puzzle page and its solution page, but no selection or current page.
+        QVERIFY(options.testFlag(QAbstractPrintDialog::PrintPageRange));
+        QCOMPARE(minPage, 1);
+        QCOMPARE(maxPage, 2);
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintSelection));
+        QVERIFY(!options.testFlag(QAbstractPrintDialog::PrintCurrentPage));
+        QVERIFY(options.testFlag(QAbstractPrintDialog::PrintToFile));
+        QCOMPARE(resolution, 300);
         QCOMPARE(host.questions.size(), std::size_t{1});
         QVERIFY(host.messages.empty());
     }
 
-    void printDialogWritesTheBookletToAPdfFile() {
+    void printDialogWritesTheChosenPagesOfTheBookletToAPdfFile() {
         QTemporaryDir folder;
         const QString fileName = folder.filePath("chosen.pdf");
         RandomSource random;
@@ -170,16 +182,24 @@ private slots:
             // The file printer is the last choice of the printer list.
             auto* printers = dialog->findChild<QComboBox*>("printers");
             auto* file = dialog->findChild<QLineEdit*>("filename");
-            if (printers && file) {
+            auto* range = dialog->findChild<QRadioButton*>("printRange");
+            auto* from = dialog->findChild<QSpinBox*>("from");
+            auto* to = dialog->findChild<QSpinBox*>("to");
+            if (printers && file && range && from && to) {
                 printers->setCurrentIndex(printers->count() - 1);
                 file->setText(fileName);
+                // Pages 2 to 3 of the two puzzle pages and one solution page; the range
+                // ends at the job's last page.
+                range->setChecked(true);
+                from->setValue(2);
+                to->setValue(9);
                 choseFile = true;
             }
             dialog->accept();
         });
         Print(job, nullptr);
-        if (!choseFile) QSKIP("this print dialog has no file printer to choose");
-        QCOMPARE(test::CountPdfPages(fileName), 2 + 1); // two puzzle pages, one solution page
+        if (!choseFile) QSKIP("this print dialog has no file printer or page range to choose");
+        QCOMPARE(test::CountPdfPages(fileName), 2);
     }
 
     void refusedPuzzleOpensNoPrintDialog() {

@@ -44,6 +44,18 @@ QString PdfInfo(const QString& fileName, const QString& key) {
     return {};
 }
 
+// The text of each page, as poppler's pdftotext reads it; empty where the tool is missing.
+QStringList PdfPageTexts(const QString& fileName) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return {};
+    QProcess process;
+    process.start(tool, {fileName, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
 } // namespace
 
 class PrintDocumentTests : public QObject {
@@ -75,6 +87,53 @@ private slots:
         if (!counted.isEmpty()) QCOMPARE(counted.toInt(), pages);
         const QString title = PdfInfo(fileName, "Title");
         if (!counted.isEmpty()) QCOMPARE(title, QString("Zentile"));
+    }
+
+    void aPageRangePrintsOnlyThosePagesOfTheJob_data() {
+        QTest::addColumn<int>("puzzles");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QList<int>>("firstEntries"); // counting from 1
+        QTest::newRow("the solution of one puzzle")
+            << 1 << 2 << 2 << QStringList{"Sudoku Solution"} << QList<int>{1};
+        QTest::newRow("the last puzzle page and the first solution page")
+            << 13 << 7 << 8 << QStringList{"Sudoku Puzzle", "Sudoku Solution"} << QList<int>{13, 1};
+        QTest::newRow("the second solution page")
+            << 13 << 9 << 9 << QStringList{"Sudoku Solution"} << QList<int>{13};
+    }
+
+    void aPageRangePrintsOnlyThosePagesOfTheJob() {
+        QFETCH(int, puzzles);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, headings);
+        QFETCH(QList<int>, firstEntries);
+        QTemporaryDir folder;
+        const QString fileName = folder.filePath("range.pdf");
+        const PrintJob job = Booklet(puzzles, true);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(from, to);
+        WritePdf(job, fileName, printer);
+
+        QCOMPARE(test::CountPdfPages(fileName), to - from + 1);
+        const QStringList texts = PdfPageTexts(fileName);
+        if (texts.isEmpty()) QSKIP("pdftotext is not installed");
+        QCOMPARE(texts.size(), headings.size());
+        // Each page shows the puzzles it shows in the whole job: its first one, and not the
+        // one before it, which ends the page before.
+        auto captionOf = [&](int entry) {
+            return QString::fromStdString(Caption(job.Entries()[std::size_t(entry - 1)]))
+                .simplified();
+        };
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            const QString text = texts[i].simplified();
+            QVERIFY2(text.startsWith(headings[i]), qPrintable(text));
+            QVERIFY2(text.contains(captionOf(firstEntries[i])), qPrintable(text));
+            if (firstEntries[i] > 1)
+                QVERIFY2(!text.contains(captionOf(firstEntries[i] - 1)), qPrintable(text));
+        }
     }
 
     void pagesAreLaidOutFor300DotsPerInch() {
