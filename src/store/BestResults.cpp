@@ -44,6 +44,17 @@ constexpr bool IsDatabaseLevel(int32_t level) {
     return level >= 0 && level < kDatabaseLevels;
 }
 
+// Into the first empty slot or before the first greater total, so that equal totals rank by
+// age; a full list of results as good or better turns it away.
+void Place(ResultList& list, const ResultRecord& entry) {
+    const auto place = std::find_if(list.begin(), list.end(), [&](const ResultRecord& slot) {
+        return slot.Empty() || entry.totalTime < slot.totalTime;
+    });
+    if (place == list.end()) return;
+    std::move_backward(place, list.end() - 1, list.end());
+    *place = entry;
+}
+
 } // namespace
 
 ResultListImage EncodeResultList(const ResultList& list) {
@@ -100,24 +111,41 @@ void BestResultsTable::InsertResult(int64_t originalTime, int32_t level,
         return;
     entry.totalTime = originalTime + entry.penalty;
 
-    ResultList& list = lists[level];
-    // The first empty slot, or the first one with a greater total: equal totals rank by age.
-    const auto place = std::find_if(list.begin(), list.end(), [&](const ResultRecord& slot) {
-        return slot.Empty() || entry.totalTime < slot.totalTime;
-    });
-    if (place == list.end()) return;
-    std::move_backward(place, list.end() - 1, list.end());
-    *place = entry;
+    Place(lists[level], entry);
+    // Whether it ranks is decided again against what is stored when it is written.
+    unsaved[level].results.push_back(entry);
     SaveBestResults();
 }
 
 void BestResultsTable::SaveBestResults() {
-    for (int32_t level = 0; level < kDatabaseLevels; ++level)
-        store.WriteBinary(kBestResultsSection, LevelNames[level], EncodeResultList(lists[level]));
+    using Bytes = std::vector<uint8_t>;
+    for (int32_t level = 0; level < kDatabaseLevels; ++level) {
+        Unsaved& changes = unsaved[level];
+        if (!changes.reset && changes.results.empty()) continue;
+        const auto merge = [&](const std::optional<Bytes>& stored) -> std::optional<Bytes> {
+            std::optional<ResultList> merged;
+            if (changes.reset)
+                merged = ResultList{};
+            else if (stored)
+                merged = DecodeResultList(*stored);
+            if (merged) {
+                for (const ResultRecord& entry : changes.results) Place(*merged, entry);
+                lists[level] = *merged;
+            }
+            // A value gone or damaged since start-up gives way to this copy's list.
+            const ResultListImage image = EncodeResultList(lists[level]);
+            if (!changes.reset && stored &&
+                std::equal(image.begin(), image.end(), stored->begin(), stored->end()))
+                return std::nullopt; // a result that ranks nowhere now
+            return Bytes(image.begin(), image.end());
+        };
+        if (store.UpdateBinary(kBestResultsSection, LevelNames[level], merge)) changes = {};
+    }
 }
 
 void BestResultsTable::ResetBestResults() {
     lists.fill(ResultList{});
+    unsaved.fill(Unsaved{.reset = true, .results = {}});
     SaveBestResults();
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zentile {
 
@@ -41,7 +42,9 @@ ResultListImage EncodeResultList(const ResultList& list);
 std::optional<ResultList> DecodeResultList(std::span<const uint8_t> bytes);
 
 // The ten best games of each database level, kept in the store's best-results section, one
-// value named after each level, written whole after every change.
+// value named after each level. Other copies of the game may run at the same time and store
+// their own results: every change is merged into what is stored at that moment, one level at a
+// time, and the merged list is what this copy shows from then on.
 class BestResultsTable {
 public:
     explicit BestResultsTable(SettingsStore& store) : store(store) {}
@@ -54,7 +57,10 @@ public:
     // place after every result with the same total. Nothing is written if it does not rank,
     // nor for a negative time or one whose total would not fit in 64 bits.
     void InsertResult(int64_t originalTime, int32_t level, const PlayStatistics& statistics);
+    // Stores every change not stored yet. A level the store cannot take now keeps its
+    // changes in memory until the next call.
     void SaveBestResults();
+    // Empties the lists as they are stored now, and drops the results not stored yet.
     void ResetBestResults();
     // The table the Best Results dialog shows for a level.
     std::string FormatBestResults(int32_t level) const;
@@ -62,8 +68,15 @@ public:
     const ResultList& List(int32_t level) const { return lists[level]; }
 
 private:
+    // A level's changes not stored yet: a reset, then results in the order they were made.
+    struct Unsaved {
+        bool reset = false;
+        std::vector<ResultRecord> results;
+    };
+
     SettingsStore& store;
     std::array<ResultList, kDatabaseLevels> lists{};
+    std::array<Unsaved, kDatabaseLevels> unsaved{};
 };
 
 } // namespace zentile

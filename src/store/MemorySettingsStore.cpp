@@ -74,4 +74,11 @@ bool MemorySettingsStore::WriteBinary(std::string_view section, std::string_view
     return Write(section, key, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
+bool MemorySettingsStore::UpdateBinary(std::string_view section, std::string_view key,
+                                       const BinaryChange& change) {
+    if (failWrites) return false;
+    const auto bytes = change(ReadBinary(section, key));
+    return !bytes || WriteBinary(section, key, *bytes);
+}
+
 } // namespace zentile

@@ -26,6 +26,10 @@ public:
                                                    std::string_view key) override;
     bool WriteBinary(std::string_view section, std::string_view key,
                      std::span<const uint8_t> bytes) override;
+    // Nothing else writes in between here; fails, without asking for the change, as every
+    // write does under failWrites.
+    bool UpdateBinary(std::string_view section, std::string_view key,
+                      const BinaryChange& change) override;
 
     const Value* Find(std::string_view section, std::string_view key) const;
     void Erase(std::string_view section, std::string_view key);

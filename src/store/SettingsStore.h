@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,6 +29,17 @@ public:
                                                            std::string_view key) = 0;
     virtual bool WriteBinary(std::string_view section, std::string_view key,
                              std::span<const uint8_t> bytes) = 0;
+
+    // Makes the new value from the one stored now (none when absent or not bytes), or nothing
+    // to leave it as it is.
+    using BinaryChange = std::function<std::optional<std::vector<uint8_t>>(
+        const std::optional<std::vector<uint8_t>>& stored)>;
+    // One binary value read again from where it is kept, changed and written back, with no
+    // other copy of the game writing in between: each copy running at the same time keeps what
+    // the others stored. False when it could not be done (another copy held the store for too
+    // long, or the write failed); the caller keeps its change and tries again later.
+    virtual bool UpdateBinary(std::string_view section, std::string_view key,
+                              const BinaryChange& change) = 0;
 };
 
 } // namespace zentile

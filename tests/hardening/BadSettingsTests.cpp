@@ -1,6 +1,7 @@
 // Start-up over a settings file that is garbage, cut short, holds values of the wrong types or
 // cannot be read at all: the game comes up with the built-in options and empty best results,
-// shows no message, and goes on without one when it saves an option into such a file.
+// shows no message, and goes on without one when it saves an option into such a file. A path
+// that is no file the game can use is not even opened.
 
 #include "model/PuzzleDatabase.h"
 #include "play/CommandIds.h"
@@ -18,7 +19,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zentile;
 
@@ -186,11 +190,54 @@ private slots:
         StartAndExpectDefaults();
     }
 
-    // A folder where the file should be: nothing can be read from it or written to it.
-    void aFolderInPlaceOfTheFile() {
-        QVERIFY(QDir().mkpath(IniFile()));
+    // What QSettings must not open: it would wait for a writer on a FIFO and hold all of a huge
+    // file. Each start runs on the defaults, says why on standard error, and leaves the path as
+    // it was. A start that blocks all the same is ended by the alarm instead of holding the
+    // test. No row links a device in place of the file: a build that wrote through the link
+    // would replace the device itself where the tests run as root.
+    void aPathTheGameCannotUseIsLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        const QString notAFile = QStringLiteral("is not a regular file");
+        QTest::newRow("folder") << QStringLiteral("folder") << notAFile;
+        QTest::newRow("FIFO") << QStringLiteral("fifo") << notAFile;
+        QTest::newRow("over 1 MiB")
+            << QStringLiteral("large") << QStringLiteral("is larger than 1 MiB");
+    }
+    void aPathTheGameCannotUseIsLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QVERIFY(QDir().mkpath(folder->filePath(QStringLiteral("Quantelo"))));
+        const std::filesystem::path path = QFile::encodeName(IniFile()).toStdString();
+        QByteArray large;
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(IniFile()));
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+        } else {
+            // Good values that would be read, made too large by a comment.
+            large = GoodFile(folder->filePath(QStringLiteral("good.ini"))) + ';' +
+                    QByteArray(1 << 20, 'x') + '\n';
+            WriteIni(large);
+        }
+        const auto type = std::filesystem::symlink_status(path).type();
+
+        for (int start = 0; start < 2; ++start)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("settings file .*Zentile.ini ") +
+                                                    reason + QStringLiteral("; the game starts")));
+        struct Alarm {
+            Alarm() { ::alarm(60); }
+            ~Alarm() { ::alarm(0); }
+        } alarm;
         StartAndExpectDefaults(/*writable=*/false);
-        QVERIFY(QFileInfo(IniFile()).isDir());
+
+        QVERIFY(std::filesystem::symlink_status(path).type() == type);
+        if (!large.isEmpty()) {
+            QFile file(IniFile());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == large);
+        }
     }
 };
 

@@ -57,6 +57,7 @@ protected:
 
 TEST_F(BestResultsTest, ExampleRecordIsStoredAsTheGoldenBytes) {
     ASSERT_EQ(std::count(kHeading.begin(), kHeading.end(), '-'), 65);
+    table.LoadBestResults();
     const PlayStatistics help{.undos = 2, .hints = 1, .highlightUsed = true};
     table.InsertResult(300, 3, help);
 
@@ -141,6 +142,7 @@ TEST_F(BestResultsTest, SavedResultsReloadIntoAFreshTableUnchangedAndUnwritten) 
         b[0] = 0x8D, b[1] = 0x0E, b[12] = 0x8D, b[13] = 0x0E;
         return b;
     }();
+    table.LoadBestResults();
     table.InsertResult(3725, 0, {});
     table.InsertResult(90000, 0, {.hints = 1});
     table.InsertResult(300, 0, {.undos = 2, .hints = 1, .highlightUsed = true});
@@ -193,7 +195,7 @@ TEST_F(BestResultsTest, AFullListTakesOnlyABetterTotal) {
     EXPECT_EQ(Totals(), (std::vector<int64_t>{150, 200, 250, 300, 350, 400, 450, 500, 550, 599}));
     Insert(1);
     EXPECT_EQ(Totals(), (std::vector<int64_t>{1, 150, 200, 250, 300, 350, 400, 450, 500, 550}));
-    EXPECT_EQ(store.writes, writes + 10);
+    EXPECT_EQ(store.writes, writes + 2); // the one level that changed
 }
 
 TEST_F(BestResultsTest, GamesThatAreNotRankedChangeNothing) {
@@ -215,6 +217,37 @@ TEST_F(BestResultsTest, ResetEmptiesEveryListAndAFailedWriteKeepsTheTableInMemor
     store.failWrites = true;
     Insert(70, 3);
     EXPECT_EQ(Totals(3), std::vector<int64_t>{70});
+    EXPECT_EQ(Stored(3), EmptyImage());
+
+    // The next change stores the result kept in memory too, once.
+    store.failWrites = false;
+    Insert(80, 3);
+    EXPECT_EQ(Totals(3), (std::vector<int64_t>{70, 80}));
+    BestResultsTable next(store);
+    next.LoadBestResults();
+    EXPECT_EQ(next.List(3), table.List(3));
+}
+
+// Two copies of the game running at once, over one store: each result goes into the list as it
+// is stored at that moment, and a reset empties what is stored then.
+TEST_F(BestResultsTest, TwoCopiesKeepEachOthersResults) {
+    BestResultsTable other(store);
+    table.LoadBestResults();
+    other.LoadBestResults();
+    Insert(100);
+    other.InsertResult(200, 2, {});
+    other.InsertResult(95, 2, {.undos = 1});        // 100, after this copy's 100
+    EXPECT_EQ(Totals(), std::vector<int64_t>{100}); // until this copy's next change
+    EXPECT_EQ(other.List(2)[1], (ResultRecord{95, 5, 100}));
+    Insert(150);
+    EXPECT_EQ(Totals(), (std::vector<int64_t>{100, 100, 150, 200}));
+    EXPECT_EQ(table.List(2)[0], (ResultRecord{100, 0, 100}));
+    EXPECT_EQ(DecodeResultList(Stored(2)), table.List(2));
+
+    other.ResetBestResults();
+    Insert(300);
+    EXPECT_EQ(Totals(), std::vector<int64_t>{300});
+    EXPECT_EQ(DecodeResultList(Stored(2)), table.List(2));
 }
 
 TEST(ResultImage, IsLittleEndianAndPackedOnAnyMachine) {

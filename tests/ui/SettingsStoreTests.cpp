@@ -6,12 +6,50 @@
 #include "store/StoreAndEditor.h"
 #include "ui/QSettingsStore.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QTextStream>
+#include <cstdio>
 #include <numeric>
+#include <string_view>
 
 using namespace zentile;
 using namespace zentile::test;
+
+namespace {
+
+constexpr std::string_view kInsertResults = "--insert-results";
+
+// Another copy of the game, run as this program with kInsertResults, a settings folder and a
+// list of times: it loads the best results, says "ready", waits for a line on its input, then
+// enters each time as a Medium result.
+int InsertResults(const QString& folder, const QString& times) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    QSettingsStore store;
+    BestResultsTable table(store);
+    table.LoadBestResults();
+    std::puts("ready");
+    std::fflush(stdout);
+    QTextStream(stdin).readLine();
+    for (const QString& time : times.split(QLatin1Char(',')))
+        table.InsertResult(time.toLongLong(), 2, PlayStatistics{});
+    return 0;
+}
+
+std::vector<int64_t> StoredTotals(int32_t level) {
+    QSettingsStore store;
+    BestResultsTable table(store);
+    table.LoadBestResults();
+    std::vector<int64_t> totals;
+    for (const ResultRecord& record : table.List(level))
+        if (!record.Empty()) totals.push_back(record.totalTime);
+    return totals;
+}
+
+} // namespace
 
 class SettingsStoreTests : public QObject {
     Q_OBJECT
@@ -129,7 +167,68 @@ private slots:
                                 "TimedGame=true", "GameLevel=2", "NumberGame=true"})
             QVERIFY2(ini.contains(key), key);
     }
+
+    // Two copies that both loaded the lists before either entered a result: each result goes
+    // into what the other stored.
+    void twoRunningCopiesKeepEachOthersResults() {
+        const QString times[] = {QStringLiteral("101,103,105,107,109"),
+                                 QStringLiteral("102,104,106,108,110")};
+        QProcess copies[2];
+        for (int i = 0; i < 2; ++i) {
+            copies[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            copies[i].start(QCoreApplication::applicationFilePath(),
+                            {QString::fromLatin1(kInsertResults.data(), kInsertResults.size()),
+                             isolated->Path(), times[i]});
+        }
+        for (QProcess& copy : copies) {
+            QVERIFY(copy.waitForReadyRead(30000));
+            QCOMPARE(copy.readLine().trimmed(), QByteArray("ready"));
+        }
+        for (QProcess& copy : copies) {
+            copy.write("go\n");
+            copy.closeWriteChannel();
+        }
+        for (QProcess& copy : copies) {
+            QVERIFY(copy.waitForFinished(60000));
+            QCOMPARE(copy.exitCode(), 0);
+        }
+        QCOMPARE(StoredTotals(2),
+                 (std::vector<int64_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
+    }
+
+    // A copy that holds the lock and never lets go: the result waits in memory, a line on
+    // standard error says so, and the next result stores both.
+    void aLockedFileKeepsTheResultUntilTheNextChange() {
+        QSettingsStore store;
+        BestResultsTable table(store);
+        table.LoadBestResults();
+        QLockFile other(store.FileName() + QStringLiteral(".update.lock"));
+        QVERIFY(other.tryLock());
+
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral(
+                                 "could not be locked; BestResults/Hard stays in memory")));
+        QElapsedTimer waited;
+        waited.start();
+        table.InsertResult(100, 3, PlayStatistics{});
+        QVERIFY(waited.elapsed() < 20000); // gives up after a few seconds, not at a stale lock
+        QCOMPARE(table.List(3)[0].totalTime, int64_t{100});
+        QVERIFY(StoredTotals(3).empty());
+
+        other.unlock();
+        table.InsertResult(200, 3, PlayStatistics{});
+        QCOMPARE(StoredTotals(3), (std::vector<int64_t>{100, 200}));
+    }
 };
 
-QTEST_MAIN(SettingsStoreTests)
+int main(int argc, char* argv[]) {
+    if (argc == 4 && argv[1] == kInsertResults) {
+        QCoreApplication application(argc, argv);
+        return InsertResults(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    QApplication application(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    SettingsStoreTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
 #include "SettingsStoreTests.moc"
