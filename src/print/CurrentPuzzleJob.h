@@ -15,10 +15,4 @@ namespace zentile {
 // a game opened from a file).
 std::optional<PrintJob> MakeCurrentPuzzleJob(const Game& game, Host& host);
 
-// The level of the database game on the board. The session's level names the level of the
-// next game as soon as the Difficulty dialog changes it, so the board is matched against the
-// records that its game number selects, the session's level first; without a match the
-// session's level stands.
-int32_t BoardLevel(const Game& game);
-
 } // namespace zentile

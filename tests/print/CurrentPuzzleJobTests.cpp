@@ -31,7 +31,7 @@ TEST(PrintCurrentPuzzle, RefusesGamesNotFromTheDatabaseWithoutAsking) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Game game;
-        game.session.level = c.level;
+        game.session.level = game.session.boardLevel = c.level;
         game.session.gameNumber = c.gameNumber;
         test::FakeHost host;
         EXPECT_FALSE(MakeCurrentPuzzleJob(game, host).has_value());
