@@ -48,6 +48,16 @@ QString UserSettingsFile() {
     return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".ini");
 }
 
+// QSettings waits for its own lock on the file until the lock is half a minute old; a copy of
+// the game that hangs while it holds it must not freeze this one. Whether the lock can be had
+// within a few seconds.
+bool QSettingsLockFree(const QString& fileName) {
+    QLockFile probe(fileName + QStringLiteral(".lock"));
+    if (!probe.tryLock(kLockWait)) return false;
+    probe.unlock();
+    return true;
+}
+
 std::optional<std::vector<uint8_t>> BytesOf(const QVariant& value) {
     // Only what was written as bytes; a text typed into the file is not a binary value.
     if (value.typeId() != QMetaType::QByteArray) return std::nullopt;
@@ -72,19 +82,30 @@ QSettingsStore::QSettingsStore(const QString& fileName) : fileName(fileName) {
         return;
     }
     settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    settings->installEventFilter(&syncOnlyWhenAsked);
     pendingWrite.setSingleShot(true);
     pendingWrite.setInterval(0);
     QObject::connect(&pendingWrite, &QTimer::timeout, [this] { Sync(); });
 }
 
 QSettingsStore::~QSettingsStore() {
-    // Whatever the last command changed is written before the program ends.
-    Sync();
+    // Whatever the last command changed is written before the program ends. Where it cannot
+    // be, QSettings must not try again as it goes, on a file it must not open or a lock that
+    // is held: the program is ending, so it is left to the system.
+    if (!Sync()) (void)settings.release();
 }
 
-void QSettingsStore::Sync() {
+bool QSettingsStore::Sync() {
     // The file may have been replaced by something it must not open since the start.
-    if (settings && !FileProblem(fileName)) settings->sync();
+    if (!settings || FileProblem(fileName)) return false;
+    if (!QSettingsLockFree(fileName)) {
+        Warn(QStringLiteral("Zentile: the settings file %1 could not be locked; the changed "
+                            "options stay in memory and are stored with the next change.")
+                 .arg(fileName));
+        return false;
+    }
+    settings->sync();
+    return true;
 }
 
 QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
@@ -153,7 +174,7 @@ bool QSettingsStore::UpdateBinary(std::string_view section, std::string_view key
     if (!settings || FileProblem(fileName) || !settings->isWritable()) return false;
     QLockFile lock(fileName + QStringLiteral(".update.lock"));
     lock.setStaleLockTime(kStaleLock);
-    if (!lock.tryLock(kLockWait)) {
+    if (!lock.tryLock(kLockWait) || !QSettingsLockFree(fileName)) {
         // Most likely another copy of the game that hangs; the player's window must not.
         Warn(QStringLiteral("Zentile: the settings file %1 could not be locked; %2 stays in "
                             "memory and is stored with the next change.")

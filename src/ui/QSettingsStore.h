@@ -2,6 +2,7 @@
 
 #include "store/SettingsStore.h"
 
+#include <QEvent>
 #include <QSettings>
 #include <QTimer>
 #include <memory>
@@ -50,11 +51,19 @@ private:
     QVariant Read(std::string_view section, std::string_view key);
     std::optional<QString> ReadText(std::string_view section, std::string_view key);
     bool Write(std::string_view section, std::string_view key, const QVariant& value);
-    void Sync();
+    bool Sync(); // false where the file could not be written now
 
     QString fileName;
     std::unique_ptr<QSettings> settings; // none for a file the game cannot use
     QTimer pendingWrite; // a zero timer: fires once the current command has returned
+
+    // QSettings writes its changes by itself from the event loop, without the checks of the
+    // file and of its lock that Sync makes; this keeps the writing to Sync.
+    struct SyncOnlyWhenAsked : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            return event->type() == QEvent::UpdateRequest;
+        }
+    } syncOnlyWhenAsked;
 };
 
 } // namespace zentile

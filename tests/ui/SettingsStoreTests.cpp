@@ -219,6 +219,39 @@ private slots:
         table.InsertResult(200, 3, PlayStatistics{});
         QCOMPARE(StoredTotals(3), (std::vector<int64_t>{100, 200}));
     }
+
+    // The same where a copy hangs while it writes the file and holds QSettings' own lock: an
+    // option and a result each wait a few seconds at most, and the next change stores them.
+    void aCopyThatHangsWhileWritingFreezesNoOther() {
+        QSettingsStore store;
+        BestResultsTable table(store);
+        table.LoadBestResults();
+        QLockFile writing(store.FileName() + QStringLiteral(".lock"));
+        QVERIFY(writing.tryLock());
+        const QByteArray before = IniText();
+
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral(
+                                 "could not be locked; the changed options stay in memory")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral(
+                                 "could not be locked; BestResults/Easy stays in memory")));
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(store.WriteString("Section", "HighlightSelection", "true"));
+        QCoreApplication::processEvents(); // the write once the command is done
+        table.InsertResult(100, 1, PlayStatistics{});
+        QVERIFY(waited.elapsed() < 20000); // not until the lock is old enough to be taken over
+        QCOMPARE(IniText(), before);
+        QCOMPARE(table.List(1)[0].totalTime, int64_t{100});
+
+        writing.unlock();
+        QVERIFY(store.WriteString("Section", "TimedGame", "false"));
+        QCoreApplication::processEvents();
+        table.InsertResult(200, 1, PlayStatistics{});
+        QVERIFY(IniText().contains("HighlightSelection=true"));
+        QCOMPARE(StoredTotals(1), (std::vector<int64_t>{100, 200}));
+    }
 };
 
 int main(int argc, char* argv[]) {
