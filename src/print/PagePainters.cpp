@@ -42,7 +42,7 @@ constexpr int kWrappedTopCentre = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWord
 
 // The entry's caption, its level named in the player's language.
 QString PrintedCaption(const PrintEntry& entry) {
-    return LevelText(entry.level) + QStringLiteral("  #") + QString::number(entry.gameNumber);
+    return ToQString(Caption(LevelText(entry.level).toStdString(), entry.gameNumber));
 }
 
 void DrawGrid(QPainter& painter, const GridPlace& place, const PrintEntry& entry, int32_t first) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zentile {
 
@@ -20,5 +21,7 @@ struct PrintEntry {
 // The line under a printed grid: the level's name, two blanks, "#" and the game number, as in
 // "Medium  #4711".
 std::string Caption(const PrintEntry& entry);
+// The same line with the level's name as the player reads it.
+std::string Caption(std::string_view levelName, int32_t gameNumber);
 
 } // namespace zentile
