@@ -319,6 +319,10 @@
         <translation>Möchten Sie die Bestenliste wirklich zurücksetzen?</translation>
     </message>
     <message>
+        <source>The best results list could not be reset. Please try again later.</source>
+        <translation>Die Bestenliste konnte nicht zurückgesetzt werden. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
         <source>About Zentile</source>
         <translation>Über Zentile</translation>
     </message>

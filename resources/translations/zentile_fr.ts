@@ -319,6 +319,10 @@
         <translation>Voulez-vous vraiment effacer la liste des meilleurs temps&#xa0;?</translation>
     </message>
     <message>
+        <source>The best results list could not be reset. Please try again later.</source>
+        <translation>La liste des meilleurs temps n&apos;a pas pu être effacée. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
         <source>About Zentile</source>
         <translation>À propos de Zentile</translation>
     </message>

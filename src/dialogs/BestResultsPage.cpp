@@ -57,11 +57,7 @@ QString BestResultsHeading() {
 }
 
 QString ShownResults(const std::string& resultsText) {
-    // The table's own heading is English; the shown one is put together in the player's.
-    const QString text = ToQString(resultsText);
-    const qsizetype first = text.indexOf(QLatin1Char('\n'));
-    const qsizetype second = first < 0 ? -1 : text.indexOf(QLatin1Char('\n'), first + 1);
-    return second < 0 ? text : BestResultsHeading() + text.mid(second + 1);
+    return BestResultsHeading() + ToQString(resultsText);
 }
 
 BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget* parent)

@@ -9,7 +9,7 @@ class QPlainTextEdit;
 namespace zentile {
 
 // The two heading lines of a results table in the player's language, tabs included; the
-// table as a page shows it, with these lines in place of the first two.
+// table as a page shows it, these lines above the body FormatBestResults gives.
 QString BestResultsHeading();
 QString ShownResults(const std::string& resultsText);
 

@@ -47,8 +47,13 @@ BestResultsPage* CBestResultsSheet::Page(int index) const {
 }
 
 void CBestResultsSheet::OnResetResults() {
-    if (!AskYesNoQuestion(this, dialog_text::Text(dialog_text::kResetQuestion))) return;
-    table.ResetBestResults();
+    // No is the default: Escape asks this question, and Return must not empty every list.
+    if (!AskYesNoQuestion(this, dialog_text::Text(dialog_text::kResetQuestion), QMessageBox::No))
+        return;
+    if (!table.ResetBestResults()) {
+        ShowMessageBox(this, dialog_text::Text(dialog_text::kResetFailed));
+        return;
+    }
     done(QDialog::Rejected);
 }
 

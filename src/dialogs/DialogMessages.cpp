@@ -11,10 +11,11 @@ void ShowMessageBox(QWidget* parent, const QString& text, QMessageBox::Icon icon
     box.exec();
 }
 
-bool AskYesNoQuestion(QWidget* parent, const QString& text) {
+bool AskYesNoQuestion(QWidget* parent, const QString& text,
+                      QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Question, ToQString(kApplicationTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     return box.exec() == QMessageBox::Yes;
 }
 

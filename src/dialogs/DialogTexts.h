@@ -33,6 +33,8 @@ inline constexpr char kBestResultsTitle[] = QT_TRANSLATE_NOOP("Dialogs", "Best R
 inline constexpr char kResetResults[] = QT_TRANSLATE_NOOP("Dialogs", "Reset Results");
 inline constexpr char kResetQuestion[] =
     QT_TRANSLATE_NOOP("Dialogs", "Are you sure you want to reset the best results list?");
+inline constexpr char kResetFailed[] = QT_TRANSLATE_NOOP(
+    "Dialogs", "The best results list could not be reset. Please try again later.");
 
 inline constexpr char kAboutTitle[] = QT_TRANSLATE_NOOP("Dialogs", "About Zentile");
 inline constexpr char kVersionLabel[] = QT_TRANSLATE_NOOP("Dialogs", "Version:");

@@ -2,7 +2,7 @@
 
 #include "model/GameClock.h"
 #include "model/PlayStatistics.h"
-#include "store/SettingsStore.h"
+#include "store/MemorySettingsStore.h"
 #include "store/StoreTexts.h"
 
 #include <algorithm>
@@ -86,10 +86,13 @@ std::optional<ResultList> DecodeResultList(std::span<const uint8_t> bytes) {
 
 void BestResultsTable::LoadBestResults() {
     for (int32_t level = 0; level < kDatabaseLevels; ++level) {
-        const auto bytes = store.ReadBinary(kBestResultsSection, LevelNames[level]);
+        const auto bytes = store.ReadBinary(kBestResultsSection, kBestResultsKeys[level]);
         const auto list = bytes ? DecodeResultList(*bytes) : std::nullopt;
         if (!list) {
-            ResetBestResults();
+            // Written now if the store can take it, or with the next change.
+            lists.fill(ResultList{});
+            unsaved.fill(Unsaved{.reset = true, .results = {}});
+            SaveBestResults();
             return;
         }
         lists[level] = *list;
@@ -117,43 +120,47 @@ void BestResultsTable::InsertResult(int64_t originalTime, int32_t level,
     SaveBestResults();
 }
 
-void BestResultsTable::SaveBestResults() {
-    using Bytes = std::vector<uint8_t>;
-    for (int32_t level = 0; level < kDatabaseLevels; ++level) {
-        Unsaved& changes = unsaved[level];
-        if (!changes.reset && changes.results.empty()) continue;
-        const auto merge = [&](const std::optional<Bytes>& stored) -> std::optional<Bytes> {
-            std::optional<ResultList> merged;
-            if (changes.reset)
-                merged = ResultList{};
-            else if (stored)
-                merged = DecodeResultList(*stored);
-            if (merged) {
-                for (const ResultRecord& entry : changes.results) Place(*merged, entry);
-                lists[level] = *merged;
-            }
+bool BestResultsTable::SaveBestResults() {
+    const auto pending = [](const Unsaved& changes) {
+        return changes.reset || !changes.results.empty();
+    };
+    if (std::none_of(unsaved.begin(), unsaved.end(), pending)) return true;
+    std::array<ResultList, kDatabaseLevels> merged = lists;
+    const bool stored = store.Update([&](MemorySettingsStore& now) {
+        for (int32_t level = 0; level < kDatabaseLevels; ++level) {
+            const Unsaved& changes = unsaved[level];
+            if (!pending(changes)) continue;
+            const auto bytes = now.ReadBinary(kBestResultsSection, kBestResultsKeys[level]);
             // A value gone or damaged since start-up gives way to this copy's list.
-            const ResultListImage image = EncodeResultList(lists[level]);
-            if (!changes.reset && stored &&
-                std::equal(image.begin(), image.end(), stored->begin(), stored->end()))
-                return std::nullopt; // a result that ranks nowhere now
-            return Bytes(image.begin(), image.end());
-        };
-        if (store.UpdateBinary(kBestResultsSection, LevelNames[level], merge)) changes = {};
-    }
+            const auto kept = changes.reset ? ResultList{}
+                              : bytes       ? DecodeResultList(*bytes)
+                                            : std::nullopt;
+            if (kept) {
+                merged[level] = *kept;
+                for (const ResultRecord& entry : changes.results) Place(merged[level], entry);
+            }
+            const ResultListImage image = EncodeResultList(merged[level]);
+            if (changes.reset || !bytes ||
+                !std::equal(image.begin(), image.end(), bytes->begin(), bytes->end()))
+                now.WriteBinary(kBestResultsSection, kBestResultsKeys[level], image);
+        }
+    });
+    if (!stored) return false;
+    lists = merged;
+    unsaved.fill(Unsaved{});
+    return true;
 }
 
-void BestResultsTable::ResetBestResults() {
-    lists.fill(ResultList{});
+bool BestResultsTable::ResetBestResults() {
+    const auto kept = unsaved;
     unsaved.fill(Unsaved{.reset = true, .results = {}});
-    SaveBestResults();
+    if (SaveBestResults()) return true;
+    unsaved = kept;
+    return false;
 }
 
 std::string BestResultsTable::FormatBestResults(int32_t level) const {
-    std::string text = "\tOriginal\t\tPenalty\t\tTotal Time\n"
-                       "\t  Time\t\t  (secs)\n"
-                       "\t " +
-                       std::string(65, '-') + "\n";
+    std::string text = "\t " + std::string(65, '-') + "\n";
     if (!IsDatabaseLevel(level)) return text;
     for (std::size_t i = 0; i < kResultSlots; ++i) {
         const ResultRecord& record = lists[level][i];

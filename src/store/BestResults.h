@@ -42,9 +42,9 @@ ResultListImage EncodeResultList(const ResultList& list);
 std::optional<ResultList> DecodeResultList(std::span<const uint8_t> bytes);
 
 // The ten best games of each database level, kept in the store's best-results section, one
-// value named after each level. Other copies of the game may run at the same time and store
-// their own results: every change is merged into what is stored at that moment, one level at a
-// time, and the merged list is what this copy shows from then on.
+// value for each level under its fixed key. Other copies of the game may run at the same time and
+// store their own results: every change is merged into what is stored at that moment, and the
+// merged list is what this copy shows from then on.
 class BestResultsTable {
 public:
     explicit BestResultsTable(SettingsStore& store) : store(store) {}
@@ -57,12 +57,15 @@ public:
     // place after every result with the same total. Nothing is written if it does not rank,
     // nor for a negative time or one whose total would not fit in 64 bits.
     void InsertResult(int64_t originalTime, int32_t level, const PlayStatistics& statistics);
-    // Stores every change not stored yet. A level the store cannot take now keeps its
-    // changes in memory until the next call.
-    void SaveBestResults();
-    // Empties the lists as they are stored now, and drops the results not stored yet.
-    void ResetBestResults();
-    // The table the Best Results dialog shows for a level.
+    // Stores every change not stored yet, all levels in one update of the store. Where the
+    // store cannot take them now they stay in memory for the next call, the last of which
+    // comes when the game ends; false then.
+    bool SaveBestResults();
+    // Empties the lists as they are stored now, and drops the results not stored yet; where
+    // the store cannot take that, nothing changes and the answer is false.
+    bool ResetBestResults();
+    // The body of the table the Best Results dialog shows for a level, below its headings: a
+    // rule, then one line for each filled slot.
     std::string FormatBestResults(int32_t level) const;
 
     const ResultList& List(int32_t level) const { return lists[level]; }

@@ -74,11 +74,10 @@ bool MemorySettingsStore::WriteBinary(std::string_view section, std::string_view
     return Write(section, key, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
-bool MemorySettingsStore::UpdateBinary(std::string_view section, std::string_view key,
-                                       const BinaryChange& change) {
+bool MemorySettingsStore::Update(const Change& change) {
     if (failWrites) return false;
-    const auto bytes = change(ReadBinary(section, key));
-    return !bytes || WriteBinary(section, key, *bytes);
+    change(*this);
+    return true;
 }
 
 } // namespace zentile

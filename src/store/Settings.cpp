@@ -2,7 +2,7 @@
 
 #include "model/Game.h"
 #include "model/PuzzleDatabase.h"
-#include "store/SettingsStore.h"
+#include "store/MemorySettingsStore.h"
 #include "store/StoreTexts.h"
 
 #include <array>
@@ -36,7 +36,7 @@ constexpr std::string_view BoolText(bool value) {
 
 } // namespace
 
-void LoadSettings(Game& game, SettingsStore& store) {
+StoredOptions LoadSettings(Game& game, SettingsStore& store) {
     for (const OptionKey& option : kOptionKeys) {
         if (option.flag == nullptr) {
             const int32_t level = store.ReadInt(kOptionsSection, option.key, kDefaultLevel);
@@ -48,15 +48,23 @@ void LoadSettings(Game& game, SettingsStore& store) {
                                                          BoolText(option.defaultValue)) == "true";
         }
     }
+    return {game.options, game.session.level};
 }
 
-void SaveSettings(const Game& game, SettingsStore& store) {
-    for (const OptionKey& option : kOptionKeys) {
-        if (option.flag == nullptr)
-            store.WriteInt(kOptionsSection, option.key, game.session.level);
-        else
-            store.WriteString(kOptionsSection, option.key, BoolText(game.options.*option.flag));
-    }
+bool SaveSettings(Game& game, SettingsStore& store, StoredOptions& stored) {
+    const bool written = store.Update([&](MemorySettingsStore& now) {
+        for (const OptionKey& option : kOptionKeys) {
+            if (option.flag == nullptr) {
+                if (game.session.level != stored.level)
+                    now.WriteInt(kOptionsSection, option.key, game.session.level);
+            } else if (game.options.*option.flag != stored.options.*option.flag) {
+                now.WriteString(kOptionsSection, option.key, BoolText(game.options.*option.flag));
+            }
+        }
+    });
+    // What the other copies stored meanwhile now holds here too.
+    if (written) stored = LoadSettings(game, store);
+    return written;
 }
 
 } // namespace zentile

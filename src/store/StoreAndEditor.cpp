@@ -23,12 +23,13 @@ StoreAndEditor::StoreAndEditor(GameController& controller, SettingsStore& store,
 }
 
 void StoreAndEditor::LoadStoredState() {
-    LoadSettings(controller.game, store);
+    storedOptions = LoadSettings(controller.game, store);
     bestResults.LoadBestResults();
 }
 
 void StoreAndEditor::SaveOptions() {
-    SaveSettings(controller.game, store);
+    // Results the store could not take before go with the options, when it takes them.
+    if (SaveSettings(controller.game, store, storedOptions)) bestResults.SaveBestResults();
 }
 
 } // namespace zentile

@@ -3,6 +3,7 @@
 #include "editor/PuzzleEditor.h"
 #include "store/BestResults.h"
 #include "store/SavedGameCommands.h"
+#include "store/Settings.h"
 
 namespace zentile {
 
@@ -23,7 +24,8 @@ public:
 
     // Once, as the game view is created: the options, then the best results.
     void LoadStoredState();
-    // Writes the six options; the Difficulty and Options dialogs call it after OK.
+    // Writes the options this copy changed, and with them any results not stored yet; the
+    // option commands and the Difficulty and Options dialogs call it.
     void SaveOptions();
 
     BestResultsTable bestResults;
@@ -33,6 +35,7 @@ public:
 private:
     GameController& controller;
     SettingsStore& store;
+    StoredOptions storedOptions;
 };
 
 } // namespace zentile

@@ -2,6 +2,7 @@
 
 #include "model/Translatable.h"
 
+#include <array>
 #include <string_view>
 
 namespace zentile {
@@ -23,5 +24,9 @@ inline constexpr std::string_view kOpenWithoutGuessesQuestion =
 inline constexpr std::string_view kOptionsSection = "Section";
 inline constexpr std::string_view kBestResultsSection = "BestResults";
 inline constexpr std::string_view kCompanyName = "Quantelo";
+// The best results' keys, one per database level: fixed, whatever the levels are called on the
+// screen, so that no rewording or translation ever loses a list.
+inline constexpr std::array<std::string_view, 5> kBestResultsKeys = {"Very Easy", "Easy", "Medium",
+                                                                     "Hard", "Very Hard"};
 
 } // namespace zentile

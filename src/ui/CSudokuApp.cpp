@@ -42,6 +42,8 @@ CSudokuApp::CSudokuApp() : controller(game, host) {}
 CSudokuApp::~CSudokuApp() {
     // The window goes first: nothing may paint or tick into a game that is being taken down.
     mainFrame.reset();
+    // The last chance for results that the store could not take when they were made.
+    if (store) store->bestResults.SaveBestResults();
 }
 
 bool CSudokuApp::InitInstance() {

@@ -5,35 +5,28 @@
 #include "ui/QtText.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSettings>
+#include <QTemporaryFile>
 #include <chrono>
+#include <cstdio>
+#include <memory>
 
 namespace zentile {
 
 namespace {
 
-constexpr qint64 kLargestFile = qint64{1} << 20;
-// A copy holds the lock for one read and one rewrite of a small file.
-constexpr std::chrono::seconds kLockWait{3};
-constexpr std::chrono::seconds kStaleLock{10};
-
-QString Key(std::string_view section, std::string_view key) {
-    return ToQString(section) + QLatin1Char('/') + ToQString(key);
-}
+// The game's own values take a few kilobytes. The limit also bounds how deeply a damaged file's
+// values can nest, which QSettings follows on the stack.
+constexpr qint64 kLargestFile = qint64{64} << 10;
+// Another copy holds the lock for one read and one rewrite of a small file.
+constexpr std::chrono::milliseconds kLockWait{200};
 
 void Warn(const QString& text) {
-    qWarning("%s", qUtf8Printable(text));
-}
-
-// Why QSettings must not use the file, if it must not: it would wait on a FIFO for a writer,
-// replace a device that a link points to by a file of its own, and hold all of a huge file.
-std::optional<QString> FileProblem(const QString& fileName) {
-    const QFileInfo file(fileName);
-    if (!file.exists()) return std::nullopt; // the first write creates it
-    if (!file.isFile()) return QStringLiteral("is not a regular file");
-    if (file.size() > kLargestFile) return QStringLiteral("is larger than 1 MiB");
-    return std::nullopt;
+    qWarning("Zentile: the settings file %s", qUtf8Printable(text));
 }
 
 // Where QSettings keeps the game's INI file, found without opening it: a format of its own,
@@ -48,24 +41,94 @@ QString UserSettingsFile() {
     return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".ini");
 }
 
-// QSettings waits for its own lock on the file until the lock is half a minute old; a copy of
-// the game that hangs while it holds it must not freeze this one. Whether the lock can be had
-// within a few seconds.
-bool QSettingsLockFree(const QString& fileName) {
-    QLockFile probe(fileName + QStringLiteral(".lock"));
-    if (!probe.tryLock(kLockWait)) return false;
-    probe.unlock();
-    return true;
+// The file's contents, empty where there is no file yet; nothing, with a line on standard error,
+// for a path the game must not use: QSettings would wait on a FIFO for a writer, replace a device
+// by a file of its own, and hold all of a huge file.
+std::optional<QByteArray> Contents(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists()) return QByteArray();
+    QString problem;
+    QFile file(fileName);
+    QByteArray bytes;
+    if (!info.isFile())
+        problem = QStringLiteral("is not a regular file");
+    else if (!file.open(QIODevice::ReadOnly))
+        problem = QStringLiteral("cannot be read");
+    else if (bytes = file.read(kLargestFile + 1); bytes.size() > kLargestFile)
+        problem = QStringLiteral("is larger than 64 KiB");
+    if (problem.isEmpty()) return bytes;
+    Warn(QStringLiteral("%1 %2; the game leaves it as it is and runs on the default options.")
+             .arg(fileName, problem));
+    return std::nullopt;
 }
 
-std::optional<std::vector<uint8_t>> BytesOf(const QVariant& value) {
-    // Only what was written as bytes; a text typed into the file is not a binary value.
-    if (value.typeId() != QMetaType::QByteArray) return std::nullopt;
-    const QByteArray bytes = value.toByteArray();
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+// The file's contents under a fresh name beside it, for QSettings to read and change. QSettings
+// trusts what it read of a file as long as its size and time stamp stay the same, which hides
+// another copy's change on a file system that keeps whole seconds; a new name is read afresh.
+class Copy {
+public:
+    bool Make(const QString& target, const QByteArray& contents) {
+        file.setFileTemplate(target + QStringLiteral(".XXXXXX"));
+        if (!file.open() || file.write(contents) != contents.size() || !file.flush()) return false;
+        file.close();
+        settings = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+        return true;
+    }
+    QSettings& Settings() { return *settings; }
+    // QSettings has written the copy anew (by its own save file); it takes the target's place.
+    bool Replace(const QString& target, QFileDevice::Permissions permissions) {
+        settings->sync();
+        // A damaged file is still written; only an access error stops the write.
+        if (settings->status() == QSettings::AccessError) return false;
+        const QString name = file.fileName();
+        settings.reset();
+        if (QFileInfo(name).size() > kLargestFile || !QFile::setPermissions(name, permissions))
+            return false;
+        file.setAutoRemove(false);
+        if (std::rename(QFile::encodeName(name).constData(),
+                        QFile::encodeName(target).constData()) == 0)
+            return true;
+        file.setAutoRemove(true);
+        return false;
+    }
+
+private:
+    QTemporaryFile file;
+    std::unique_ptr<QSettings> settings;
+};
+
+QString Key(const std::string& section, const std::string& key) {
+    return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
-QByteArray ByteArrayOf(std::span<const uint8_t> bytes) {
+// The values of the game's two sections as the store holds them.
+MemorySettingsStore ValuesOf(QSettings& settings) {
+    MemorySettingsStore values;
+    for (const std::string_view section : {kOptionsSection, kBestResultsSection}) {
+        settings.beginGroup(ToQString(section));
+        for (const QString& key : settings.childKeys()) {
+            const QVariant value = settings.value(key);
+            const std::string name = key.toStdString();
+            if (value.typeId() == QMetaType::QByteArray) {
+                const QByteArray bytes = value.toByteArray();
+                values.WriteBinary(section, name,
+                                   {reinterpret_cast<const uint8_t*>(bytes.data()),
+                                    static_cast<std::size_t>(bytes.size())});
+            } else if (value.typeId() == QMetaType::QString &&
+                       // Bytes that are no UTF-8 arrive as replacement characters.
+                       !value.toString().contains(QChar::ReplacementCharacter)) {
+                values.WriteString(section, name, value.toString().toStdString());
+            }
+        }
+        settings.endGroup();
+    }
+    return values;
+}
+
+QVariant VariantOf(const MemorySettingsStore::Value& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return QString::fromStdString(*text);
+    if (const auto* number = std::get_if<int32_t>(&value)) return *number;
+    const auto& bytes = std::get<std::vector<uint8_t>>(value);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
 }
@@ -75,122 +138,55 @@ QByteArray ByteArrayOf(std::span<const uint8_t> bytes) {
 QSettingsStore::QSettingsStore() : QSettingsStore(UserSettingsFile()) {}
 
 QSettingsStore::QSettingsStore(const QString& fileName) : fileName(fileName) {
-    if (const auto problem = FileProblem(fileName)) {
-        Warn(QStringLiteral("Zentile: the settings file %1 %2; the game starts with the default "
-                            "options and leaves the file as it is.")
-                 .arg(fileName, *problem));
-        return;
-    }
-    settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-    settings->installEventFilter(&syncOnlyWhenAsked);
-    pendingWrite.setSingleShot(true);
-    pendingWrite.setInterval(0);
-    QObject::connect(&pendingWrite, &QTimer::timeout, [this] { Sync(); });
+    Copy copy;
+    if (const auto contents = Contents(fileName); contents && copy.Make(fileName, *contents))
+        stored = ValuesOf(copy.Settings());
 }
 
-QSettingsStore::~QSettingsStore() {
-    // Whatever the last command changed is written before the program ends. Where it cannot
-    // be, QSettings must not try again as it goes, on a file it must not open or a lock that
-    // is held: the program is ending, so it is left to the system.
-    if (!Sync()) (void)settings.release();
-}
-
-bool QSettingsStore::Sync() {
-    // The file may have been replaced by something it must not open since the start.
-    if (!settings || FileProblem(fileName)) return false;
-    if (!QSettingsLockFree(fileName)) {
-        Warn(QStringLiteral("Zentile: the settings file %1 could not be locked; the changed "
-                            "options stay in memory and are stored with the next change.")
-                 .arg(fileName));
+bool QSettingsStore::Update(const Change& change) {
+    // QSettings' own lock, which every copy of the game takes to write the file.
+    QDir().mkpath(QFileInfo(fileName).path());
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWait)) {
+        Warn(QStringLiteral("%1 %2; the change stays in memory and is stored with the next one.")
+                 .arg(fileName, lock.error() == QLockFile::LockFailedError
+                                    ? QStringLiteral("is locked by another program")
+                                    : QStringLiteral("cannot be locked")));
         return false;
     }
-    settings->sync();
+    // A link is followed to the file it leads to, which is replaced; the link stays.
+    const QFileInfo info(fileName);
+    const QString target = info.exists() ? info.canonicalFilePath() : fileName;
+    const auto contents = Contents(target);
+    Copy copy;
+    if (!contents || !copy.Make(target, *contents)) return false;
+
+    MemorySettingsStore now = ValuesOf(copy.Settings());
+    const MemorySettingsStore::Values before = now.All();
+    change(now);
+    for (const auto& [name, value] : now.All())
+        if (const auto old = before.find(name); old == before.end() || old->second != value)
+            copy.Settings().setValue(Key(name.first, name.second), VariantOf(value));
+    const auto permissions =
+        info.exists() ? info.permissions() : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!copy.Replace(target, permissions)) return false;
+    stored = std::move(now);
     return true;
-}
-
-QVariant QSettingsStore::Read(std::string_view section, std::string_view key) {
-    return settings ? settings->value(Key(section, key)) : QVariant();
-}
-
-bool QSettingsStore::Write(std::string_view section, std::string_view key, const QVariant& value) {
-    if (!settings || !settings->isWritable()) return false;
-    settings->setValue(Key(section, key), value);
-    // Saved when they change, not at exit: the file is rewritten as soon as the command is done.
-    pendingWrite.start();
-    return settings->status() == QSettings::NoError;
-}
-
-std::optional<QString> QSettingsStore::ReadText(std::string_view section, std::string_view key) {
-    const QVariant value = Read(section, key);
-    switch (value.typeId()) {
-    case QMetaType::QString: {
-        // Bytes that are no UTF-8 arrive as replacement characters; the game never writes one.
-        QString text = value.toString();
-        if (text.contains(QChar::ReplacementCharacter)) return std::nullopt;
-        return text;
-    }
-    case QMetaType::Int: // written as a number in this run and not yet read back from the file
-        return value.toString();
-    default:
-        return std::nullopt;
-    }
 }
 
 std::string QSettingsStore::ReadString(std::string_view section, std::string_view key,
                                        std::string_view defaultValue) {
-    const auto text = ReadText(section, key);
-    return text ? text->toStdString() : std::string(defaultValue);
-}
-
-bool QSettingsStore::WriteString(std::string_view section, std::string_view key,
-                                 std::string_view value) {
-    return Write(section, key, ToQString(value));
+    return stored.ReadString(section, key, defaultValue);
 }
 
 int32_t QSettingsStore::ReadInt(std::string_view section, std::string_view key,
                                 int32_t defaultValue) {
-    const auto text = ReadText(section, key);
-    bool ok = false;
-    const int32_t value = text ? text->toInt(&ok) : 0;
-    return ok ? value : defaultValue;
-}
-
-bool QSettingsStore::WriteInt(std::string_view section, std::string_view key, int32_t value) {
-    return Write(section, key, value);
+    return stored.ReadInt(section, key, defaultValue);
 }
 
 std::optional<std::vector<uint8_t>> QSettingsStore::ReadBinary(std::string_view section,
                                                                std::string_view key) {
-    return BytesOf(Read(section, key));
-}
-
-bool QSettingsStore::WriteBinary(std::string_view section, std::string_view key,
-                                 std::span<const uint8_t> bytes) {
-    return Write(section, key, ByteArrayOf(bytes));
-}
-
-bool QSettingsStore::UpdateBinary(std::string_view section, std::string_view key,
-                                  const BinaryChange& change) {
-    if (!settings || FileProblem(fileName) || !settings->isWritable()) return false;
-    QLockFile lock(fileName + QStringLiteral(".update.lock"));
-    lock.setStaleLockTime(kStaleLock);
-    if (!lock.tryLock(kLockWait) || !QSettingsLockFree(fileName)) {
-        // Most likely another copy of the game that hangs; the player's window must not.
-        Warn(QStringLiteral("Zentile: the settings file %1 could not be locked; %2 stays in "
-                            "memory and is stored with the next change.")
-                 .arg(fileName, Key(section, key)));
-        return false;
-    }
-    // A QSettings of its own reads the file again as it is now (it shares the values cached
-    // with the store's), and its status holds only this change's errors.
-    QSettings current(fileName, QSettings::IniFormat);
-    const QString name = Key(section, key);
-    const auto bytes = change(BytesOf(current.value(name)));
-    if (!bytes) return true;
-    current.setValue(name, ByteArrayOf(*bytes));
-    current.sync();
-    // A file that does not parse well is still written; only an access error stops the write.
-    return current.status() != QSettings::AccessError;
+    return stored.ReadBinary(section, key);
 }
 
 } // namespace zentile

@@ -55,7 +55,7 @@ QStringList PageTexts(const CBestResultsSheet& sheet) {
 }
 
 QString Expected(const BestResultsTable& table, int level) {
-    return QString::fromStdString(table.FormatBestResults(level));
+    return BestResultsHeading() + QString::fromStdString(table.FormatBestResults(level));
 }
 
 void Click(QAbstractButton* button) {
@@ -86,6 +86,7 @@ private slots:
     void okClosesAndChangesNothing();
     void resetYesEmptiesSavesAndCloses();
     void resetNoLeavesSheetAndLists();
+    void aResetThatCannotBeStoredSaysSo();
     void escapeAsksTheResetQuestion();
     void titleBarCloseNeverResets();
 };
@@ -260,6 +261,34 @@ void BestResultsSheetTests::resetNoLeavesSheetAndLists() {
     QCOMPARE(lists.store.writes, writes);
 }
 
+// The store cannot take the reset (another copy holds it): the player is told, the sheet stays
+// open and the lists are as they were.
+void BestResultsSheetTests::aResetThatCannotBeStoredSaysSo() {
+    Lists lists;
+    const auto before = lists.Snapshot();
+    lists.store.failWrites = true;
+    QStringList texts;
+    bool stillOpen = false;
+    ModalScript script;
+    script.On<CBestResultsSheet>([&](CBestResultsSheet& sheet) { Click(sheet.ResetButton()); })
+        .On<QMessageBox>([&](QMessageBox& box) { Click(box.button(QMessageBox::Yes)); })
+        .On<QMessageBox>([&](QMessageBox& box) {
+            texts << box.text();
+            Click(box.button(QMessageBox::Ok));
+        })
+        .On<CBestResultsSheet>([&](CBestResultsSheet& sheet) {
+            stillOpen = sheet.isVisible();
+            Click(sheet.OkButton());
+        });
+    ShowBestResults(lists.table, nullptr);
+
+    QVERIFY2(script.Finished(), script.Failures());
+    QCOMPARE(texts,
+             QStringList("The best results list could not be reset. Please try again later."));
+    QVERIFY(stillOpen);
+    QVERIFY(lists.Snapshot() == before);
+}
+
 void BestResultsSheetTests::escapeAsksTheResetQuestion() {
     Lists lists;
     const auto before = lists.Snapshot();
@@ -268,8 +297,9 @@ void BestResultsSheetTests::escapeAsksTheResetQuestion() {
     ModalScript script;
     script.On<CBestResultsSheet>([&](CBestResultsSheet& sheet) { PressEscape(sheet); })
         .On<QMessageBox>([&](QMessageBox& box) {
+            // Escape then Return: No is the default, so nothing is lost.
             questions << box.text();
-            Click(box.button(QMessageBox::No));
+            QTest::keyClick(&box, Qt::Key_Return);
         })
         .On<CBestResultsSheet>([&](CBestResultsSheet& sheet) {
             openAfterNo = sheet.isVisible();

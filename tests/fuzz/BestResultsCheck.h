@@ -40,7 +40,7 @@ inline void RequireLoadedFrom(const BestResultsTable& table,
         RequireSoundList(list);
         Require(list == (allGood ? *stored[level] : ResultList{}),
                 "the stored lists are taken whole or not at all");
-        const auto back = store.ReadBinary(kBestResultsSection, LevelNames[level]);
+        const auto back = store.ReadBinary(kBestResultsSection, kBestResultsKeys[level]);
         Require(back && DecodeResultList(*back) == list, "the store holds the table");
     }
 }

@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::array<std::optional<ResultList>, kDatabaseLevels> stored;
     for (int32_t level = 0; level < kDatabaseLevels; ++level) {
         const auto bytes = input.ConsumeBytes<uint8_t>(ValueLength(input));
-        store.WriteBinary(kBestResultsSection, LevelNames[level], bytes);
+        store.WriteBinary(kBestResultsSection, kBestResultsKeys[level], bytes);
         stored[level] = DecodeResultList(bytes);
         // What decodes is what was stored, bar the leftovers in an empty slot.
         if (stored[level]) {

@@ -60,13 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const std::string_view key : kOptionKeys) PutValue(store, kOptionsSection, key, input);
     std::array<std::optional<ResultList>, kDatabaseLevels> stored;
     for (int32_t level = 0; level < kDatabaseLevels; ++level) {
-        PutValue(store, kBestResultsSection, LevelNames[level], input);
-        const auto bytes = store.ReadBinary(kBestResultsSection, LevelNames[level]);
+        PutValue(store, kBestResultsSection, kBestResultsKeys[level], input);
+        const auto bytes = store.ReadBinary(kBestResultsSection, kBestResultsKeys[level]);
         if (bytes) stored[level] = DecodeResultList(*bytes);
     }
 
     Game game;
-    LoadSettings(game, store);
+    StoredOptions read = LoadSettings(game, store);
     Require(game.session.level >= 0 && game.session.level <= kCustomLevel, "a level is read");
     if (store.Find(kOptionsSection, "CheckGuess") == nullptr)
         Require(game.options.CheckGuess, "a missing flag reads as its default");
@@ -78,8 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::RequireLoadedFrom(table, stored, store);
     for (int32_t level = -1; level <= kCustomLevel + 1; ++level) table.FormatBestResults(level);
 
-    // Saved and read again, the options are the same.
-    SaveSettings(game, store);
+    // Changed, saved and read again, the options are the same.
+    game.options.HighlightSelection = !game.options.HighlightSelection;
+    game.session.level = (game.session.level + 1) % (kCustomLevel + 1);
+    SaveSettings(game, store, read);
     Game again;
     LoadSettings(again, store);
     Require(SameOptions(game, again), "saved options read back the same");

@@ -7,6 +7,7 @@
 #include "play/CommandIds.h"
 #include "store/BestResults.h"
 #include "store/StoreAndEditor.h"
+#include "store/StoreTexts.h"
 #include "ui/CMainFrame.h"
 #include "ui/CSudokuApp.h"
 
@@ -45,8 +46,8 @@ QByteArray GoodFile(const QString& scratch) {
         for (int32_t level = 0; level < kDatabaseLevels; ++level)
             settings.setValue(
                 QStringLiteral("BestResults/") +
-                    QString::fromUtf8(LevelNames[level].data(),
-                                      qsizetype(LevelNames[level].size())),
+                    QString::fromUtf8(kBestResultsKeys[level].data(),
+                                      qsizetype(kBestResultsKeys[level].size())),
                 QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
     }
     QFile file(scratch);
@@ -183,6 +184,10 @@ private slots:
                           "Hard=a, b, c\n"
                           "Very%20Hard=@Rect(0 0 1 1)\n");
         QTest::newRow("negative level") << QByteArray("[Section]\nGameLevel=-1\n");
+        // Lists within lists as deep as the largest file the game reads can hold them.
+        QByteArray nested("[Section]\nCheckGuess=@Variant(");
+        while (nested.size() < (64 << 10) - 16) nested += QByteArray("\0\0\0\x9\0\0\0\x1", 8);
+        QTest::newRow("deeply nested values") << nested + ")\n";
     }
     void aBadFileGivesTheDefaults() {
         QFETCH(QByteArray, file);
@@ -201,8 +206,8 @@ private slots:
         const QString notAFile = QStringLiteral("is not a regular file");
         QTest::newRow("folder") << QStringLiteral("folder") << notAFile;
         QTest::newRow("FIFO") << QStringLiteral("fifo") << notAFile;
-        QTest::newRow("over 1 MiB")
-            << QStringLiteral("large") << QStringLiteral("is larger than 1 MiB");
+        QTest::newRow("over 64 KiB")
+            << QStringLiteral("large") << QStringLiteral("is larger than 64 KiB");
     }
     void aPathTheGameCannotUseIsLeftAlone() {
         QFETCH(QString, kind);
@@ -217,15 +222,15 @@ private slots:
         } else {
             // Good values that would be read, made too large by a comment.
             large = GoodFile(folder->filePath(QStringLiteral("good.ini"))) + ';' +
-                    QByteArray(1 << 20, 'x') + '\n';
+                    QByteArray(64 << 10, 'x') + '\n';
             WriteIni(large);
         }
         const auto type = std::filesystem::symlink_status(path).type();
 
         for (int start = 0; start < 2; ++start)
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("settings file .*Zentile.ini ") +
-                                                    reason + QStringLiteral("; the game starts")));
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(QStringLiteral("settings file .*Zentile.ini ") +
+                                                 reason + QStringLiteral("; the game leaves it")));
         struct Alarm {
             Alarm() { ::alarm(60); }
             ~Alarm() { ::alarm(0); }

@@ -3,15 +3,18 @@
 #include "UiTestSupport.h"
 #include "model/PlayStatistics.h"
 #include "play/CommandIds.h"
+#include "store/Settings.h"
 #include "store/StoreAndEditor.h"
 #include "ui/QSettingsStore.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 #include <numeric>
 #include <string_view>
@@ -21,21 +24,55 @@ using namespace zentile::test;
 
 namespace {
 
-constexpr std::string_view kInsertResults = "--insert-results";
+constexpr std::string_view kCopy = "--copy";
+constexpr std::string_view kHold = "--hold";
 
-// Another copy of the game, run as this program with kInsertResults, a settings folder and a
-// list of times: it loads the best results, says "ready", waits for a line on its input, then
-// enters each time as a Medium result.
-int InsertResults(const QString& folder, const QString& times) {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+// Another running copy of the game, run as this program with kCopy and a settings folder: it
+// loads the options and the best results, says "ready", then carries out one line of its input
+// at a time and answers with the milliseconds the call took. "option <key>" flips that option and
+// saves the options, "save" saves them unchanged, "result <seconds>" enters a Medium result,
+// "quit" stores what is left as the game does when it ends.
+int RunCopy() {
     QSettingsStore store;
+    Game game;
+    StoredOptions stored = LoadSettings(game, store);
     BestResultsTable table(store);
     table.LoadBestResults();
     std::puts("ready");
     std::fflush(stdout);
-    QTextStream(stdin).readLine();
-    for (const QString& time : times.split(QLatin1Char(',')))
-        table.InsertResult(time.toLongLong(), 2, PlayStatistics{});
+    QTextStream input(stdin);
+    for (QString line; input.readLineInto(&line) && line != QLatin1String("quit");) {
+        const QStringList words = line.split(QLatin1Char(' '));
+        QElapsedTimer call;
+        call.start();
+        if (words[0] == QLatin1String("option")) {
+            const QStringList keys{QStringLiteral("CheckGuess"),
+                                   QStringLiteral("HighlightSelection"),
+                                   QStringLiteral("TimedGame"), QStringLiteral("NumberGame")};
+            bool GameOptions::*const flags[] = {&GameOptions::CheckGuess,
+                                                &GameOptions::HighlightSelection,
+                                                &GameOptions::TimedGame, &GameOptions::NumberGame};
+            bool& flag = game.options.*flags[keys.indexOf(words[1])];
+            flag = !flag;
+        }
+        if (words[0] == QLatin1String("result"))
+            table.InsertResult(words[1].toLongLong(), 2, PlayStatistics{});
+        else
+            SaveSettings(game, store, stored);
+        std::printf("%lld\n", static_cast<long long>(call.elapsed()));
+        std::fflush(stdout);
+    }
+    table.SaveBestResults();
+    return 0;
+}
+
+// A copy that stops for good while it holds the settings file's lock.
+int HoldTheLock() {
+    QLockFile lock(QSettingsStore().FileName() + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) return 1;
+    std::puts("held");
+    std::fflush(stdout);
+    ::raise(SIGSTOP);
     return 0;
 }
 
@@ -48,6 +85,31 @@ std::vector<int64_t> StoredTotals(int32_t level) {
         if (!record.Empty()) totals.push_back(record.totalTime);
     return totals;
 }
+
+QString Arg(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A copy of the game in a process of its own.
+struct Copy : QProcess {
+    Copy(std::string_view mode, const QString& configFolder) {
+        setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
+        setProcessEnvironment(environment);
+        start(QCoreApplication::applicationFilePath(), {Arg(mode)});
+    }
+    QByteArray Line() {
+        while (!canReadLine())
+            if (!waitForReadyRead(30000)) return {};
+        return readLine().trimmed();
+    }
+    // The milliseconds the copy took for the call.
+    int Call(const QByteArray& line) {
+        write(line + '\n');
+        return Line().toInt();
+    }
+};
 
 } // namespace
 
@@ -75,18 +137,23 @@ private slots:
             QSettingsStore store;
             QCOMPARE(QFileInfo(store.FileName()).absoluteFilePath(),
                      QFileInfo(isolated->Path() + "/Quantelo/Zentile.ini").absoluteFilePath());
-            QVERIFY(store.WriteString("Section", "CheckGuess", "false"));
-            QVERIFY(store.WriteInt("Section", "GameLevel", 4));
-            QVERIFY(store.WriteInt("Section", "Negative", -7));
-            QVERIFY(store.WriteBinary("BestResults", "Very Easy", bytes));
-            QVERIFY(store.WriteString("Section", "Text", "with = and ; and \"quotes\""));
+            QVERIFY(store.Update([&](MemorySettingsStore& now) {
+                now.WriteString("Section", "CheckGuess", "false");
+                now.WriteInt("Section", "GameLevel", 4);
+                now.WriteInt("Section", "Negative", -7);
+                now.WriteBinary("BestResults", "Very Easy", bytes);
+                now.WriteBinary("BestResults", "Hard", {}); // still bytes, though none
+                now.WriteString("Section", "Text", "with = and ; and \"quotes\"");
+            }));
+            QCOMPARE(store.ReadInt("Section", "GameLevel", 2), 4); // what was stored
         }
-        QVERIFY(QFileInfo::exists(isolated->IniFile()));
         const QByteArray ini = IniText();
         QVERIFY(ini.contains("[Section]"));
         QVERIFY(ini.contains("CheckGuess=false"));
         QVERIFY(ini.contains("GameLevel=4"));
         QVERIFY(ini.contains("[BestResults]"));
+        QCOMPARE(QDir(isolated->Path() + "/Quantelo").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Zentile.ini")}); // no copy or lock left
 
         QSettingsStore reread;
         QCOMPARE(reread.ReadString("Section", "CheckGuess", "true"), std::string("false"));
@@ -94,42 +161,30 @@ private slots:
         QCOMPARE(reread.ReadInt("Section", "Negative", 0), -7);
         QCOMPARE(reread.ReadString("Section", "Text", ""),
                  std::string("with = and ; and \"quotes\""));
-        const auto back = reread.ReadBinary("BestResults", "Very Easy");
-        QVERIFY(back.has_value());
-        QVERIFY(*back == bytes);
-    }
-
-    void missingOrUnreadableValuesGiveTheDefault() {
-        QSettingsStore store;
-        QCOMPARE(store.ReadString("Section", "Absent", "fallback"), std::string("fallback"));
-        QCOMPARE(store.ReadInt("Section", "Absent", 9), 9);
-        QVERIFY(!store.ReadBinary("BestResults", "Absent").has_value());
+        QVERIFY(reread.ReadBinary("BestResults", "Very Easy") == bytes);
+        QVERIFY(reread.ReadBinary("BestResults", "Hard") == std::vector<uint8_t>{});
 
         // Hand-edited values: a level that is no number, a result list typed as text.
-        QVERIFY(store.WriteString("Section", "GameLevel", "hard"));
-        QVERIFY(store.WriteString("BestResults", "Easy", "not bytes"));
-        QSettingsStore reread;
-        QCOMPARE(reread.ReadInt("Section", "GameLevel", 2), 2);
-        QVERIFY(!reread.ReadBinary("BestResults", "Easy").has_value());
-    }
-
-    void anEmptyBinaryValueIsStillBytes() {
-        QSettingsStore store;
-        QVERIFY(store.WriteBinary("BestResults", "Hard", {}));
-        QSettingsStore reread;
-        const auto back = reread.ReadBinary("BestResults", "Hard");
-        QVERIFY(back.has_value());
-        QVERIFY(back->empty());
+        QVERIFY(reread.Update([](MemorySettingsStore& now) {
+            now.WriteString("Section", "GameLevel", "hard");
+            now.WriteString("BestResults", "Easy", "not bytes");
+        }));
+        QSettingsStore damaged;
+        QCOMPARE(damaged.ReadInt("Section", "GameLevel", 2), 2);
+        QVERIFY(!damaged.ReadBinary("BestResults", "Easy").has_value());
+        QCOMPARE(damaged.ReadString("Section", "Absent", "fallback"), std::string("fallback"));
     }
 
     // The game itself: an option changed by a command and a ranked result are in the file and
-    // come back in the next run.
+    // come back in the next run. The option is written alone, at once.
     void optionsAndBestResultsSurviveARestart() {
         {
             RunningGame game;
             QVERIFY(game.Start());
             QVERIFY(!game.Game().options.HighlightSelection);
             game.Frame().RunCommand(cmd::HighlightSelection);
+            QVERIFY(IniText().contains("[Section]\nHighlightSelection=true\n\n") ||
+                    IniText().endsWith("[Section]\nHighlightSelection=true\n"));
             game.Frame().RunCommand(cmd::New);
             game.Frame().RunCommand(cmd::ShowMisplaced);
             game.app->Store()->bestResults.InsertResult(125, 3, PlayStatistics{});
@@ -147,117 +202,72 @@ private slots:
         QVERIFY(next.app->Store()->bestResults.List(2)[0].Empty());
     }
 
-    // A command that changes an option saves all six; they reach the file together once the
-    // command is done, in one rewrite instead of six waits for the disk.
-    void anOptionCommandWritesTheFileOnceItIsDone() {
-        RunningGame game;
-        QVERIFY(game.Start());
-        QTRY_VERIFY(IniText().contains("[BestResults]")); // the first start's empty results
-        QVERIFY(!IniText().contains("HighlightSelection"));
-
-        game.Frame().RunCommand(cmd::HighlightSelection);
-        QVERIFY(!IniText().contains("HighlightSelection"));
-        // Another store of the program sees the new value at once.
-        QCOMPARE(QSettingsStore().ReadString("Section", "HighlightSelection", ""),
-                 std::string("true"));
-
-        QCoreApplication::processEvents();
-        const QByteArray ini = IniText();
-        for (const char* key : {"CheckGuess=true", "HighlightSelection=true", "DisplayMouse=false",
-                                "TimedGame=true", "GameLevel=2", "NumberGame=true"})
-            QVERIFY2(ini.contains(key), key);
-    }
-
-    // Two copies that both loaded the lists before either entered a result: each result goes
-    // into what the other stored.
-    void twoRunningCopiesKeepEachOthersResults() {
-        const QString times[] = {QStringLiteral("101,103,105,107,109"),
-                                 QStringLiteral("102,104,106,108,110")};
-        QProcess copies[2];
-        for (int i = 0; i < 2; ++i) {
-            copies[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            copies[i].start(QCoreApplication::applicationFilePath(),
-                            {QString::fromLatin1(kInsertResults.data(), kInsertResults.size()),
-                             isolated->Path(), times[i]});
-        }
-        for (QProcess& copy : copies) {
-            QVERIFY(copy.waitForReadyRead(30000));
-            QCOMPARE(copy.readLine().trimmed(), QByteArray("ready"));
-        }
-        for (QProcess& copy : copies) {
-            copy.write("go\n");
-            copy.closeWriteChannel();
-        }
-        for (QProcess& copy : copies) {
-            QVERIFY(copy.waitForFinished(60000));
-            QCOMPARE(copy.exitCode(), 0);
-        }
-        QCOMPARE(StoredTotals(2),
-                 (std::vector<int64_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
-    }
-
-    // A copy that holds the lock and never lets go: the result waits in memory, a line on
-    // standard error says so, and the next result stores both.
-    void aLockedFileKeepsTheResultUntilTheNextChange() {
+    // Another copy's change that leaves the file's size and time stamp as they were, as on a
+    // file system that keeps whole seconds, is still read before an update writes.
+    void aChangeOfTheSameSizeAndTimeIsNotLost() {
         QSettingsStore store;
-        BestResultsTable table(store);
-        table.LoadBestResults();
-        QLockFile other(store.FileName() + QStringLiteral(".update.lock"));
-        QVERIFY(other.tryLock());
-
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral(
-                                 "could not be locked; BestResults/Hard stays in memory")));
-        QElapsedTimer waited;
-        waited.start();
-        table.InsertResult(100, 3, PlayStatistics{});
-        QVERIFY(waited.elapsed() < 20000); // gives up after a few seconds, not at a stale lock
-        QCOMPARE(table.List(3)[0].totalTime, int64_t{100});
-        QVERIFY(StoredTotals(3).empty());
-
-        other.unlock();
-        table.InsertResult(200, 3, PlayStatistics{});
-        QCOMPARE(StoredTotals(3), (std::vector<int64_t>{100, 200}));
+        QVERIFY(store.Update(
+            [](MemorySettingsStore& now) { now.WriteString("Section", "TimedGame", "true"); }));
+        const QDateTime stamp = QFileInfo(isolated->IniFile()).lastModified();
+        QByteArray text = IniText();
+        text.replace("TimedGame=true", "TimedGame=fals");
+        {
+            QFile file(isolated->IniFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QCOMPARE(file.write(text), qint64(text.size()));
+            QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(store.Update(
+            [](MemorySettingsStore& now) { now.WriteString("Section", "NumberGame", "false"); }));
+        QVERIFY(IniText().contains("TimedGame=fals\n"));
+        QCOMPARE(store.ReadString("Section", "TimedGame", ""), std::string("fals"));
     }
 
-    // The same where a copy hangs while it writes the file and holds QSettings' own lock: an
-    // option and a result each wait a few seconds at most, and the next change stores them.
-    void aCopyThatHangsWhileWritingFreezesNoOther() {
+    // Two copies of the game on one file, and a third that stops while it holds the file's
+    // lock: every option and result of the first two is kept, no call of theirs waits half a
+    // second, and what they could not store then is in the file once the third is gone.
+    void runningCopiesKeepEachOthersChangesAndWaitForNone() {
+        Copy first(kCopy, isolated->Path());
+        Copy second(kCopy, isolated->Path());
+        QCOMPARE(first.Line(), QByteArray("ready"));
+        QCOMPARE(second.Line(), QByteArray("ready"));
+        first.Call("option HighlightSelection");
+        second.Call("option TimedGame");
+        first.Call("result 101");
+        second.Call("result 102");
+
+        Copy stopped(kHold, isolated->Path());
+        QCOMPARE(stopped.Line(), QByteArray("held"));
+        QVERIFY(first.Call("result 103") < 500);
+        QVERIFY(first.Call("option NumberGame") < 500);
+        QVERIFY(second.Call("result 104") < 500);
+        QVERIFY(second.Call("option CheckGuess") < 500);
+        stopped.kill();
+        QVERIFY(stopped.waitForFinished(10000));
+
+        // The next save of each stores the options that waited, the end of the game the results.
+        first.Call("save");
+        second.Call("save");
+        for (Copy* copy : {&first, &second}) {
+            copy->write("quit\n");
+            QVERIFY(copy->waitForFinished(30000));
+            QCOMPARE(copy->exitCode(), 0);
+        }
         QSettingsStore store;
-        BestResultsTable table(store);
-        table.LoadBestResults();
-        QLockFile writing(store.FileName() + QStringLiteral(".lock"));
-        QVERIFY(writing.tryLock());
-        const QByteArray before = IniText();
-
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral(
-                                 "could not be locked; the changed options stay in memory")));
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral(
-                                 "could not be locked; BestResults/Easy stays in memory")));
-        QElapsedTimer waited;
-        waited.start();
-        QVERIFY(store.WriteString("Section", "HighlightSelection", "true"));
-        QCoreApplication::processEvents(); // the write once the command is done
-        table.InsertResult(100, 1, PlayStatistics{});
-        QVERIFY(waited.elapsed() < 20000); // not until the lock is old enough to be taken over
-        QCOMPARE(IniText(), before);
-        QCOMPARE(table.List(1)[0].totalTime, int64_t{100});
-
-        writing.unlock();
-        QVERIFY(store.WriteString("Section", "TimedGame", "false"));
-        QCoreApplication::processEvents();
-        table.InsertResult(200, 1, PlayStatistics{});
-        QVERIFY(IniText().contains("HighlightSelection=true"));
-        QCOMPARE(StoredTotals(1), (std::vector<int64_t>{100, 200}));
+        QCOMPARE(store.ReadString("Section", "HighlightSelection", ""), std::string("true"));
+        QCOMPARE(store.ReadString("Section", "TimedGame", ""), std::string("false"));
+        QCOMPARE(store.ReadString("Section", "NumberGame", ""), std::string("false"));
+        QCOMPARE(store.ReadString("Section", "CheckGuess", ""), std::string("false"));
+        QCOMPARE(StoredTotals(2), (std::vector<int64_t>{101, 102, 103, 104}));
     }
 };
 
 int main(int argc, char* argv[]) {
-    if (argc == 4 && argv[1] == kInsertResults) {
+    if (argc == 2 && (argv[1] == kCopy || argv[1] == kHold)) {
         QCoreApplication application(argc, argv);
-        return InsertResults(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        QCoreApplication::setOrganizationName(QStringLiteral("Quantelo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zentile"));
+        return argv[1] == kCopy ? RunCopy() : HoldTheLock();
     }
     QApplication application(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
