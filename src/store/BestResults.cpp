@@ -121,28 +121,24 @@ void BestResultsTable::InsertResult(int64_t originalTime, int32_t level,
 }
 
 bool BestResultsTable::SaveBestResults() {
-    const auto pending = [](const Unsaved& changes) {
-        return changes.reset || !changes.results.empty();
-    };
-    if (std::none_of(unsaved.begin(), unsaved.end(), pending)) return true;
+    if (std::all_of(unsaved.begin(), unsaved.end(),
+                    [](const Unsaved& u) { return u == Unsaved{}; }))
+        return true;
     std::array<ResultList, kDatabaseLevels> merged = lists;
     const bool stored = store.Update([&](MemorySettingsStore& now) {
         for (int32_t level = 0; level < kDatabaseLevels; ++level) {
             const Unsaved& changes = unsaved[level];
-            if (!pending(changes)) continue;
+            if (changes == Unsaved{}) continue;
             const auto bytes = now.ReadBinary(kBestResultsSection, kBestResultsKeys[level]);
             // A value gone or damaged since start-up gives way to this copy's list.
-            const auto kept = changes.reset ? ResultList{}
-                              : bytes       ? DecodeResultList(*bytes)
-                                            : std::nullopt;
-            if (kept) {
+            if (const auto kept = changes.reset ? ResultList{}
+                                  : bytes       ? DecodeResultList(*bytes)
+                                                : std::nullopt) {
                 merged[level] = *kept;
                 for (const ResultRecord& entry : changes.results) Place(merged[level], entry);
             }
-            const ResultListImage image = EncodeResultList(merged[level]);
-            if (changes.reset || !bytes ||
-                !std::equal(image.begin(), image.end(), bytes->begin(), bytes->end()))
-                now.WriteBinary(kBestResultsSection, kBestResultsKeys[level], image);
+            now.WriteBinary(kBestResultsSection, kBestResultsKeys[level],
+                            EncodeResultList(merged[level]));
         }
     });
     if (!stored) return false;

@@ -75,6 +75,7 @@ private:
     struct Unsaved {
         bool reset = false;
         std::vector<ResultRecord> results;
+        bool operator==(const Unsaved&) const = default;
     };
 
     SettingsStore& store;

@@ -24,7 +24,10 @@ void MemorySettingsStore::Erase(std::string_view section, std::string_view key) 
 
 bool MemorySettingsStore::Write(std::string_view section, std::string_view key, Value value) {
     if (failWrites) return false;
-    values.insert_or_assign(KeyOf(section, key), std::move(value));
+    // A write that changes nothing is none, as in the settings file.
+    const auto [place, added] = values.try_emplace(KeyOf(section, key), value);
+    if (!added && place->second == value) return true;
+    place->second = std::move(value);
     ++writes;
     return true;
 }

@@ -36,7 +36,7 @@ public:
     const Value* Find(std::string_view section, std::string_view key) const;
     void Erase(std::string_view section, std::string_view key);
 
-    // Successful writes so far, so that a test can tell that nothing was written.
+    // Writes so far that changed a value, so that a test can tell that nothing was written.
     std::size_t writes = 0;
     // Makes every write fail, as a store on a read-only medium would.
     bool failWrites = false;
