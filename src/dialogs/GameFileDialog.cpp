@@ -3,9 +3,12 @@
 #include "dialogs/DialogMessages.h"
 #include "dialogs/DialogTexts.h"
 #include "store/StoreTexts.h"
+#include "ui/SettingsPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace zentile {
 
@@ -42,7 +45,36 @@ std::optional<std::string> GameFileDialog::ChosenFile() const {
 
 namespace {
 
+// Qt's file dialog keeps its history in the user's QtProject.conf: read as it opens, written
+// under a lock as it closes. A FIFO there would hang the game, a folder in place of the lock
+// wait for ever, and a huge file of nested values overflow the stack; the dialog then keeps its
+// history in a folder of its own for this once and leaves the player's file alone.
+class UsableDialogHistory {
+public:
+    UsableDialogHistory() {
+        const QString file =
+            UserSettingsPath(QStringLiteral("QtProject")) + QStringLiteral(".conf");
+        const QFileInfo history(file), lock(file + QStringLiteral(".lock"));
+        if ((!history.exists() || (history.isFile() && history.size() <= kLargestHistory)) &&
+            (!lock.exists() || lock.isFile()))
+            return;
+        userFolder = history.path();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           ownFolder.emplace().path());
+    }
+    ~UsableDialogHistory() {
+        if (!userFolder.isEmpty())
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder);
+    }
+
+private:
+    static constexpr qint64 kLargestHistory = qint64{64} << 10;
+    QString userFolder;
+    std::optional<QTemporaryDir> ownFolder;
+};
+
 std::optional<std::string> AskGameFile(QFileDialog::AcceptMode mode, QWidget* parent) {
+    const UsableDialogHistory history;
     GameFileDialog dialog(mode, parent);
     dialog.exec();
     return dialog.ChosenFile();

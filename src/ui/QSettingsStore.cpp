@@ -3,6 +3,7 @@
 #include "model/Host.h"
 #include "store/StoreTexts.h"
 #include "ui/QtText.h"
+#include "ui/SettingsPaths.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -27,18 +28,6 @@ constexpr std::chrono::milliseconds kLockWait{200};
 
 void Warn(const QString& text) {
     qWarning("Zentile: the settings file %s", qUtf8Printable(text));
-}
-
-// Where QSettings keeps the game's INI file, found without opening it: a format of its own,
-// whose files never exist, lives in the same folder under the same names.
-QString UserSettingsFile() {
-    static const QSettings::Format where = QSettings::registerFormat(
-        QStringLiteral("where"), [](QIODevice&, QSettings::SettingsMap&) { return false; },
-        [](QIODevice&, const QSettings::SettingsMap&) { return false; });
-    const QSettings probe(where, QSettings::UserScope, ToQString(kCompanyName),
-                          ToQString(kApplicationTitle));
-    const QFileInfo file(probe.fileName());
-    return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".ini");
 }
 
 // The file's contents, empty where there is no file yet; nothing, with a line on standard error,
@@ -135,7 +124,9 @@ QVariant VariantOf(const MemorySettingsStore::Value& value) {
 
 } // namespace
 
-QSettingsStore::QSettingsStore() : QSettingsStore(UserSettingsFile()) {}
+QSettingsStore::QSettingsStore()
+    : QSettingsStore(UserSettingsPath(ToQString(kCompanyName), ToQString(kApplicationTitle)) +
+                     QStringLiteral(".ini")) {}
 
 QSettingsStore::QSettingsStore(const QString& fileName) : fileName(fileName) {
     Copy copy;

@@ -11,11 +11,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zentile {
 namespace {
@@ -87,6 +90,7 @@ private slots:
     void saveAndOpenRoundTripThroughTheDialog();
     void replacingAFileAsksFirst();
     void cancelledDialogsChangeNothing();
+    void qtsOwnHistoryThatCannotBeUsedIsLeftAlone();
 };
 
 void GameFileDialogTests::dialogsOfferOnlySavedGames() {
@@ -193,6 +197,26 @@ void GameFileDialogTests::cancelledDialogsChangeNothing() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
     QVERIFY(t.host.questions.empty());
     QVERIFY(t.host.messages.empty());
+}
+
+// A FIFO in place of the history hung the dialog as it opened, a folder in place of its lock as
+// it closed; the alarm ends a test that hangs all the same.
+void GameFileDialogTests::qtsOwnHistoryThatCannotBeUsedIsLeftAlone() {
+    const QString history = qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf";
+    for (const QString& path : {history, history + ".lock"}) {
+        QFile::remove(path); // what the dialogs before this one wrote
+        QVERIFY(path.endsWith(".lock") ? QDir().mkpath(path)
+                                       : ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        Table t;
+        ::alarm(60);
+        ModalScript script;
+        script.On<QFileDialog>([&](QFileDialog& dialog) { dialog.reject(); });
+        QVERIFY(t.controller.commands.Execute(cmd::OpenGame));
+        ::alarm(0);
+        QVERIFY2(script.Finished(), script.Failures());
+        QVERIFY(!QFileInfo(path).isFile());
+        QVERIFY(QFile::remove(path) || QDir(path).removeRecursively());
+    }
 }
 
 } // namespace zentile
