@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -67,7 +68,10 @@ int SaveUnderFault(const std::filesystem::path& path, const std::string& content
     const pid_t child = ::fork();
     if (child == 0) {
         // Under AddressSanitizer the shim comes before the sanitizer's library.
-        ::setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        ::setenv("ASAN_OPTIONS",
+                 (asan ? asan + std::string(":") : "").append("verify_asan_link_order=0").c_str(),
+                 1);
         ::setenv("LD_PRELOAD", ZENTILE_FAULT_SHIM, 1);
         ::setenv("ZENTILE_FAULT", fault.c_str(), 1);
         ::alarm(60);
