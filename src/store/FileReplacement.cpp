@@ -10,7 +10,6 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
-#include <vector>
 
 namespace zentile {
 
@@ -18,6 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Closes the descriptor when the save is done with it.
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd(fd) {}
@@ -54,7 +54,7 @@ bool CopyAttributes(const std::string& from, int to) {
     if (::fremovexattr(to, "system.posix_acl_access") != 0 && errno != ENODATA &&
         errno != EOPNOTSUPP)
         return false;
-    std::vector<char> names(XATTR_LIST_MAX), value(XATTR_SIZE_MAX);
+    std::string names(XATTR_LIST_MAX, '\0'), value(XATTR_SIZE_MAX, '\0');
     const ssize_t length = ::listxattr(from.c_str(), names.data(), names.size());
     if (length < 0) return errno == EOPNOTSUPP;
     for (const char* name = names.data(); name < names.data() + length;
