@@ -4,6 +4,7 @@
 #include "store/StoreTexts.h"
 #include "store/TempFolder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace zentile::test {
 namespace {
