@@ -1,15 +1,15 @@
 #include "store/FileReplacement.h"
 
 #include <cerrno>
-#include <climits>
-#include <csignal>
-#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
-#include <optional>
+#include <linux/limits.h>
+#include <random>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
 
 namespace zentile {
 
@@ -17,137 +17,124 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// As many links in a row as the system itself follows before it gives up on a loop.
-constexpr int kLinkHops = 40;
-constexpr int kTemporaryAttempts = 100;
+// Closes the descriptor when the save is done with it.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    // Where a failing close means lost data, as on network file systems.
+    bool Close() { return ::close(std::exchange(fd, -1)) == 0; }
+    int fd;
+};
 
+// The name through which the kernel reaches an open file, whatever its links and wherever the
+// file now lies.
+std::string Reach(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// A write that makes no progress is a failure, never a reason to try again.
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
         data.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
 
-// Makes the rename itself survive a power cut. A folder that cannot be synced still holds
-// a complete file, so a failure here is no failure of the save.
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// The file a chain of links leads to, which need not exist; a link's relative target counts
-// from the link's own folder. Nothing for a loop.
-std::optional<fs::path> FollowLinks(fs::path path) {
-    for (int hop = 0; hop < kLinkHops; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(path, error)) return path;
-        const fs::path next = fs::read_symlink(path, error);
-        if (error) return std::nullopt;
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return std::nullopt;
-}
-
-// The hidden name of a temporary file: short and of one length, so that any name the folder
-// takes can be saved, and naming the process that writes it.
-std::string TemporaryName(pid_t writer, int attempt) {
-    char name[32];
-    std::snprintf(name, sizeof name, ".zentile-%010d-%02d.tmp", static_cast<int>(writer), attempt);
-    return name;
-}
-
-// Removes the temporary files that saves of ended processes left behind, as when the game was
-// killed while writing. Files of running processes and every other name stay.
-void RemoveLeftTemporaryFiles(const fs::path& folder) {
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        long long writer = 0;
-        int attempt = 0;
-        if (std::sscanf(name.c_str(), ".zentile-%10lld-%2d", &writer, &attempt) != 2 ||
-            writer <= 0 || writer > INT_MAX ||
-            name != TemporaryName(static_cast<pid_t>(writer), attempt))
-            continue;
-        if (::kill(static_cast<pid_t>(writer), 0) == -1 && errno == ESRCH)
-            ::unlink(entry->path().c_str());
-    }
-}
-
-// A new, empty file in the folder; -1 if none can be made there.
-int CreateTemporaryFile(const fs::path& folder, fs::path& temporary) {
-    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        temporary = folder / TemporaryName(::getpid(), attempt);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Gives the new file the owner, group and mode of the file it replaces; false where this
-// process may not.
-bool TakeOwnerAndMode(int fd, const struct stat& old) {
-    return ::fchown(fd, old.st_uid, old.st_gid) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// Whether the file may grow to size bytes: within the file-size limit and, where the file
-// system can reserve space, with the disk space claimed.
-bool ClaimRoom(int fd, std::size_t size) {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        size > limit.rlim_cur)
+// Gives the new file the extended attributes of the old one, its ACL among them. An ACL that
+// the new file took from the folder's default goes first: the old file's, or none, stays.
+bool CopyAttributes(const std::string& from, int to) {
+    if (::fremovexattr(to, "system.posix_acl_access") != 0 && errno != ENODATA &&
+        errno != EOPNOTSUPP)
         return false;
-    if (size == 0 || ::fallocate(fd, 0, 0, static_cast<off_t>(size)) == 0) return true;
-    return errno != ENOSPC && errno != EDQUOT && errno != EFBIG;
+    std::string names(XATTR_LIST_MAX, '\0'), value(XATTR_SIZE_MAX, '\0');
+    const ssize_t length = ::listxattr(from.c_str(), names.data(), names.size());
+    if (length < 0) return errno == EOPNOTSUPP;
+    for (const char* name = names.data(); name < names.data() + length;
+         name += std::strlen(name) + 1) {
+        const ssize_t size = ::getxattr(from.c_str(), name, value.data(), value.size());
+        if (size < 0 || ::fsetxattr(to, name, value.data(), static_cast<std::size_t>(size), 0) != 0)
+            return false;
+    }
+    return true;
 }
 
-// Writes over the file itself, for where no new file can take its place. The room is claimed
-// before the old contents are touched, so a full disk or the size limit leaves them as they
-// were.
-bool WriteInPlace(const fs::path& target, std::string_view contents) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bool written = ClaimRoom(fd, contents.size()) && WriteAll(fd, contents) &&
-                   ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    return written;
+// Makes a new hidden name in the folder through make, trying another while one is taken.
+template <class Make> std::string NewName(Make make) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = ".zentile-" + std::to_string(random()) + ".tmp";
+        if (make(name.c_str())) return name;
+        if (errno != EEXIST) break;
+    }
+    return {};
 }
 
 } // namespace
 
 bool ReplaceFileContents(const fs::path& requested, std::string_view contents) {
-    const std::optional<fs::path> target = FollowLinks(requested);
-    if (!target || !target->has_filename()) return false;
-
-    struct stat existing {};
-    const bool exists = ::stat(target->c_str(), &existing) == 0;
-    if (exists && (!S_ISREG(existing.st_mode) || ::access(target->c_str(), W_OK) != 0))
-        return false;
-
-    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-    RemoveLeftTemporaryFiles(folder);
-    fs::path temporary;
-    const int fd = CreateTemporaryFile(folder, temporary);
-    if (fd < 0) return exists && WriteInPlace(*target, contents);
-    if (exists && !TakeOwnerAndMode(fd, existing)) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return WriteInPlace(*target, contents);
+    // The kernel follows the links, with its own limits and rules.
+    Descriptor old(::open(requested.c_str(), O_PATH | O_CLOEXEC));
+    const bool missing = old.fd < 0 && errno == ENOENT;
+    struct stat status {};
+    std::error_code error;
+    fs::path real;
+    if (old.fd >= 0) {
+        if (::fstat(old.fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+            ::access(Reach(old.fd).c_str(), W_OK) != 0)
+            return false;
+        real = fs::read_symlink(Reach(old.fd), error);
+    } else if (missing && !fs::is_symlink(requested, error)) {
+        real = fs::absolute(requested, error);
+    } else if (missing) {
+        // Where a link that leads nowhere ends is known once the kernel has made the file there.
+        const Descriptor made(::open(requested.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        if (made.fd < 0) return false;
+        real = fs::read_symlink(Reach(made.fd), error);
+        if (!error) ::unlink(real.c_str());
     }
-    bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target->c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (real.empty() || error) return false;
+
+    const Descriptor folder(::open(real.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor file(::openat(folder.fd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    std::string temporary;
+    if (file.fd < 0 && errno == EOPNOTSUPP) // a file system without unnamed files
+        temporary = NewName([&](const char* name) {
+            file.fd = ::openat(folder.fd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return file.fd >= 0;
+        });
+    if (file.fd < 0) return false;
+
+    bool written = WriteAll(file.fd, contents);
+    if (written && old.fd >= 0) {
+        // Owner and group where the player may, else the group alone; a file the player may not
+        // give back becomes the player's, as any file another program replaces does.
+        if (::fchown(file.fd, status.st_uid, status.st_gid) != 0)
+            (void)!::fchown(file.fd, static_cast<uid_t>(-1), status.st_gid);
+        written = CopyAttributes(Reach(old.fd), file.fd) &&
+                  ::fchmod(file.fd, status.st_mode & 07777) == 0;
+    }
+    written = written && ::fsync(file.fd) == 0;
+    if (written && temporary.empty())
+        temporary = NewName([&](const char* name) {
+            return ::linkat(AT_FDCWD, Reach(file.fd).c_str(), folder.fd, name, AT_SYMLINK_FOLLOW) ==
+                   0;
+        });
+    written = file.Close() && written && !temporary.empty() &&
+              ::renameat(folder.fd, temporary.c_str(), folder.fd, real.filename().c_str()) == 0;
+    if (!written) {
+        if (!temporary.empty()) ::unlinkat(folder.fd, temporary.c_str(), 0);
         return false;
     }
-    SyncFolder(folder);
+    // Makes the new name survive a power cut; the file is complete either way.
+    ::fsync(folder.fd);
     return true;
 }
 
