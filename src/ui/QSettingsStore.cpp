@@ -14,7 +14,6 @@
 #include <QTemporaryFile>
 #include <chrono>
 #include <cstdio>
-#include <memory>
 
 namespace zentile {
 
@@ -50,41 +49,6 @@ std::optional<QByteArray> Contents(const QString& fileName) {
              .arg(fileName, problem));
     return std::nullopt;
 }
-
-// The file's contents under a fresh name beside it, for QSettings to read and change. QSettings
-// trusts what it read of a file as long as its size and time stamp stay the same, which hides
-// another copy's change on a file system that keeps whole seconds; a new name is read afresh.
-class Copy {
-public:
-    bool Make(const QString& target, const QByteArray& contents) {
-        file.setFileTemplate(target + QStringLiteral(".XXXXXX"));
-        if (!file.open() || file.write(contents) != contents.size() || !file.flush()) return false;
-        file.close();
-        settings = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
-        return true;
-    }
-    QSettings& Settings() { return *settings; }
-    // QSettings has written the copy anew (by its own save file); it takes the target's place.
-    bool Replace(const QString& target, QFileDevice::Permissions permissions) {
-        settings->sync();
-        // A damaged file is still written; only an access error stops the write.
-        if (settings->status() == QSettings::AccessError) return false;
-        const QString name = file.fileName();
-        settings.reset();
-        if (QFileInfo(name).size() > kLargestFile || !QFile::setPermissions(name, permissions))
-            return false;
-        file.setAutoRemove(false);
-        if (std::rename(QFile::encodeName(name).constData(),
-                        QFile::encodeName(target).constData()) == 0)
-            return true;
-        file.setAutoRemove(true);
-        return false;
-    }
-
-private:
-    QTemporaryFile file;
-    std::unique_ptr<QSettings> settings;
-};
 
 QString Key(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
@@ -129,9 +93,10 @@ QSettingsStore::QSettingsStore()
                      QStringLiteral(".ini")) {}
 
 QSettingsStore::QSettingsStore(const QString& fileName) : fileName(fileName) {
-    Copy copy;
-    if (const auto contents = Contents(fileName); contents && copy.Make(fileName, *contents))
-        stored = ValuesOf(copy.Settings());
+    if (Contents(fileName)) {
+        QSettings settings(fileName, QSettings::IniFormat);
+        stored = ValuesOf(settings);
+    }
 }
 
 bool QSettingsStore::Update(const Change& change) {
@@ -149,18 +114,33 @@ bool QSettingsStore::Update(const Change& change) {
     const QFileInfo info(fileName);
     const QString target = info.exists() ? info.canonicalFilePath() : fileName;
     const auto contents = Contents(target);
-    Copy copy;
-    if (!contents || !copy.Make(target, *contents)) return false;
-
-    MemorySettingsStore now = ValuesOf(copy.Settings());
-    const MemorySettingsStore::Values before = now.All();
-    change(now);
-    for (const auto& [name, value] : now.All())
-        if (const auto old = before.find(name); old == before.end() || old->second != value)
-            copy.Settings().setValue(Key(name.first, name.second), VariantOf(value));
-    const auto permissions =
-        info.exists() ? info.permissions() : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    if (!copy.Replace(target, permissions)) return false;
+    // QSettings trusts what it read of a file while its size and time stamp stay the same, which
+    // hides another copy's change on a file system that keeps whole seconds. So it reads and
+    // changes a copy under a fresh name beside the file, which then takes the file's place.
+    QTemporaryFile copy(target + QStringLiteral(".XXXXXX"));
+    if (!contents || !copy.open() || copy.write(*contents) != contents->size() || !copy.flush())
+        return false;
+    MemorySettingsStore now;
+    {
+        QSettings settings(copy.fileName(), QSettings::IniFormat);
+        now = ValuesOf(settings);
+        const MemorySettingsStore::Values before = now.All();
+        change(now);
+        for (const auto& [name, value] : now.All())
+            if (const auto old = before.find(name); old == before.end() || old->second != value)
+                settings.setValue(Key(name.first, name.second), VariantOf(value));
+        settings.sync();
+        // A damaged file is still written; only an access error stops the write.
+        if (settings.status() == QSettings::AccessError) return false;
+    }
+    if (QFileInfo(copy.fileName()).size() > kLargestFile ||
+        !QFile::setPermissions(copy.fileName(),
+                               info.exists() ? info.permissions()
+                                             : QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        std::rename(QFile::encodeName(copy.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return false;
+    copy.setAutoRemove(false);
     stored = std::move(now);
     return true;
 }
