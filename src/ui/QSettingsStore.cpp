@@ -104,10 +104,9 @@ bool QSettingsStore::Update(const Change& change) {
     QDir().mkpath(QFileInfo(fileName).path());
     QLockFile lock(fileName + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWait)) {
-        Warn(QStringLiteral("%1 %2; the change stays in memory and is stored with the next one.")
-                 .arg(fileName, lock.error() == QLockFile::LockFailedError
-                                    ? QStringLiteral("is locked by another program")
-                                    : QStringLiteral("cannot be locked")));
+        Warn(QStringLiteral("%1 cannot be locked now (another copy of the game may be writing "
+                            "it); the change stays in memory and is stored with the next one.")
+                 .arg(fileName));
         return false;
     }
     // A link is followed to the file it leads to, which is replaced; the link stays.
