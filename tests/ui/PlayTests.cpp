@@ -305,10 +305,9 @@ private slots:
                 QCOMPARE(GameKeyCode(key, ScanCodes::Unread), kUnknownKey);
             }
         }
-        // Greek letters too; what a key types comes before its place: Latin layouts keep the
-        // letter they type (the French "A" stands where "Q" does, its "," where "M" does), so
-        // does a keymap with "a" where "1" stands, with Ctrl (text U+0001) too. The keypad, with
-        // its own keycodes, enters nothing; without a keycode a key reads as it always has.
+        // Greek letters too; what a key types comes first: the French "A" where "Q" stands, its
+        // "," where "M" does, an "a" where "1" does (with Ctrl its text is U+0001). The keypad
+        // enters nothing; without a keycode a key reads as it always has.
         const std::tuple<int, QString, quint32, Qt::KeyboardModifiers, int32_t> cases[] = {
             {0x39B, QStringLiteral("λ"), 46, {}, 'L'},
             {Qt::Key_A, "a", 24, {}, 'A'},
