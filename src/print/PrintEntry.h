@@ -18,10 +18,8 @@ struct PrintEntry {
     SymbolSet symbols = kClassicSymbols;
 };
 
-// The line under a printed grid: the level's name, two blanks, "#" and the game number, as in
-// "Medium  #4711".
-std::string Caption(const PrintEntry& entry);
-// The same line with the level's name as the player reads it.
+// The line under a printed grid: the level's name as the player reads it, two blanks, "#" and
+// the game number, as in "Medium  #4711".
 std::string Caption(std::string_view levelName, int32_t gameNumber);
 
 } // namespace zentile

@@ -15,9 +15,6 @@ class CChildView : public QFrame {
 public:
     explicit CChildView(GameController& controller, QWidget* parent = nullptr);
 
-    // The client area, inside the sunken edge, in which the grid is laid out.
-    QRect ClientRect() const { return contentsRect(); }
-
 signals:
     // Input or a posted message has been handled; the window refreshes its commands.
     void inputHandled();

@@ -3,6 +3,7 @@
 #include "play/KeyCodes.h"
 
 #include <QChar>
+#include <QList>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -45,17 +46,25 @@ int32_t KeyAt(const KeyRow& row, uint32_t keycode) {
     return row.keys[keycode - row.firstKeycode];
 }
 
-// Cyrillic, Greek and other letters beyond ASCII; Latin layouts keep the letter they type, as
-// the keys' virtual codes do.
-bool IsNonLatinLetter(int qtKey) {
-    return qtKey > 0x7F && qtKey <= 0x10FFFF && QChar::isLetter(static_cast<char32_t>(qtKey));
+// Cyrillic, Greek and other letters beyond ASCII.
+bool IsNonLatinLetter(char32_t typed) {
+    return typed > 0x7F && typed <= 0x10FFFF && QChar::isLetter(typed);
 }
 
-int32_t CodeOfPlace(const QKeyEvent& event) {
+// What the key types: the one character of its text, else its Qt key. Named keys type nothing
+// or a control character, and with Ctrl held xkbcommon turns "a" into U+0001 and "2" into NUL.
+// Qt's key for a letter is the capital's code.
+char32_t Typed(const QKeyEvent& event) {
+    const QList<uint> text = event.text().toUcs4();
+    if (text.size() == 1 && QChar::isPrint(text[0])) return text[0];
+    return static_cast<char32_t>(event.key());
+}
+
+int32_t CodeOfPlace(const QKeyEvent& event, char32_t typed) {
     const uint32_t keycode = event.nativeScanCode();
-    if (keycode == 0 || event.modifiers().testFlag(Qt::KeypadModifier)) return kUnknownKey;
+    if (keycode == 0) return kUnknownKey;
     if (const int32_t digit = KeyAt(kDigitRow, keycode); digit != kUnknownKey) return digit;
-    if (!IsNonLatinLetter(event.key())) return kUnknownKey;
+    if (!IsNonLatinLetter(typed)) return kUnknownKey;
     for (const KeyRow& row : kLetterRows)
         if (const int32_t letter = KeyAt(row, keycode); letter != kUnknownKey) return letter;
     return kUnknownKey;
@@ -71,15 +80,14 @@ ScanCodes ScanCodesOf(const QString& platformName) {
 }
 
 int32_t GameKeyCode(const QKeyEvent& event, ScanCodes scanCodes) {
-    if (scanCodes == ScanCodes::Xkb)
-        if (const int32_t code = CodeOfPlace(event); code != kUnknownKey) return code;
-    const int qtKey = event.key();
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return event.modifiers().testFlag(Qt::KeypadModifier) ? kUnknownKey : qtKey;
-    // Qt's letter keys carry the capital's code, as the game's symbols do.
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
+    const char32_t typed = Typed(event);
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    if (typed >= '0' && typed <= '9') return keypad ? kUnknownKey : int32_t(typed);
+    if (typed >= 'A' && typed <= 'Z') return int32_t(typed);
+    if (typed >= 'a' && typed <= 'z') return int32_t(typed - 'a' + 'A');
     for (const auto& [key, code] : kNamedKeys)
-        if (key == qtKey) return code;
+        if (key == event.key()) return code;
+    if (scanCodes == ScanCodes::Xkb && !keypad) return CodeOfPlace(event, typed);
     // Punctuation shares codes with the named keys ("%" is Left's), so it must not pass through.
     return kUnknownKey;
 }

@@ -16,7 +16,6 @@ public:
 
     ToolbarImages();
 
-    bool IsLoaded() const { return !strip.isNull(); }
     // The image at an index of the strip, with its sharp twin; a null icon outside the strip.
     QIcon Icon(int index) const;
 

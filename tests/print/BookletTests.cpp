@@ -59,10 +59,7 @@ TEST(Booklet, OnlyHardCheckedGivesOnlyHardPuzzles) {
     const PrintJob job = MakeBookletJob(choice, random);
     ASSERT_EQ(job.Entries().size(), 40u);
     EXPECT_TRUE(job.PrintSolutions());
-    for (const PrintEntry& entry : job.Entries()) {
-        EXPECT_EQ(entry.level, 3);
-        EXPECT_EQ(Caption(entry).rfind("Hard  #", 0), 0u) << Caption(entry);
-    }
+    for (const PrintEntry& entry : job.Entries()) EXPECT_EQ(entry.level, 3);
 }
 
 TEST(Booklet, EntriesHoldTheDatabaseRecordsOfTheirNumbers) {

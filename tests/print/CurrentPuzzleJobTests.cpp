@@ -100,7 +100,7 @@ TEST(PrintCurrentPuzzle, PrintsThePuzzleOnTheBoardAfterTheLevelWasChangedForTheN
     const PrintEntry& entry = job->Entries()[0];
     EXPECT_EQ(entry.level, 3);
     EXPECT_EQ(entry.values, RecordOf(3, 500));
-    EXPECT_EQ(Caption(entry), "Hard  #500");
+    EXPECT_EQ(entry.gameNumber, 500);
     EXPECT_EQ(game.session.level, 0); // the next game's level is left alone
 }
 

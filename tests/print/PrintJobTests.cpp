@@ -78,10 +78,8 @@ TEST(PrintJob, CursorWalksTheEntriesOnceAndStopsPastTheEnd) {
 }
 
 TEST(PrintEntry, CaptionIsLevelNameTwoBlanksAndNumber) {
-    EXPECT_EQ(Caption({0, 12, {}, kClassicSymbols}), "Very Easy  #12");
-    EXPECT_EQ(Caption({2, 4711, {}, kClassicSymbols}), "Medium  #4711");
-    EXPECT_EQ(Caption({4, 0, {}, kClassicSymbols}), "Very Hard  #0");
-    EXPECT_EQ(Caption({3, 999999, {}, kClassicSymbols}), "Hard  #999999");
+    EXPECT_EQ(Caption("Medium", 4711), "Medium  #4711");
+    EXPECT_EQ(Caption("Très difficile", 0), "Très difficile  #0");
 }
 
 TEST(PageLayout, GridsStandWhereThePageShowsThem) {

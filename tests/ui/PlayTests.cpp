@@ -11,6 +11,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <tuple>
 
 using namespace zentile;
 using namespace zentile::test;
@@ -304,17 +305,22 @@ private slots:
                 QCOMPARE(GameKeyCode(key, ScanCodes::Unread), kUnknownKey);
             }
         }
-        // Greek letters too; Latin layouts keep the letter they type (the French "A" stands where
-        // "Q" does, its "," where "M" does); the keypad, with its own keycodes, enters nothing;
-        // without a keycode a key reads as it always has.
-        QCOMPARE(GameKeyCode(release(0x39B, QStringLiteral("λ"), 46), ScanCodes::Xkb), int('L'));
-        QCOMPARE(GameKeyCode(release(Qt::Key_A, "a", 24), ScanCodes::Xkb), int('A'));
-        QCOMPARE(GameKeyCode(release(Qt::Key_Comma, ",", 58), ScanCodes::Xkb), kUnknownKey);
-        QCOMPARE(GameKeyCode(release(Qt::Key_1, "1", 87, Qt::KeypadModifier), ScanCodes::Xkb),
-                 kUnknownKey);
-        QCOMPARE(GameKeyCode(release(Qt::Key_Ampersand, "&", 0), ScanCodes::Xkb), kUnknownKey);
-        QCOMPARE(GameKeyCode(release(Qt::Key_7, "7", 0), ScanCodes::Xkb), int('7'));
-        QCOMPARE(GameKeyCode(release(Qt::Key_Left, {}, 113), ScanCodes::Xkb), int(kKeyLeft));
+        // Greek letters too; what a key types comes first: the French "A" where "Q" stands, its
+        // "," where "M" does, an "a" where "1" does (with Ctrl its text is U+0001). The keypad
+        // enters nothing; without a keycode a key reads as it always has.
+        const std::tuple<int, QString, quint32, Qt::KeyboardModifiers, int32_t> cases[] = {
+            {0x39B, QStringLiteral("λ"), 46, {}, 'L'},
+            {Qt::Key_A, "a", 24, {}, 'A'},
+            {Qt::Key_Comma, ",", 58, {}, kUnknownKey},
+            {Qt::Key_A, "a", 10, {}, 'A'},
+            {Qt::Key_A, QStringLiteral("\x01"), 10, Qt::ControlModifier, 'A'},
+            {Qt::Key_1, "1", 87, Qt::KeypadModifier, kUnknownKey},
+            {Qt::Key_Ampersand, "&", 0, {}, kUnknownKey},
+            {Qt::Key_7, "7", 0, {}, '7'},
+            {Qt::Key_Left, {}, 113, {}, kKeyLeft},
+        };
+        for (const auto& [key, text, keycode, modifiers, code] : cases)
+            QCOMPARE(GameKeyCode(release(key, text, keycode, modifiers), ScanCodes::Xkb), code);
         QCOMPARE(ScanCodesOf("xcb"), ScanCodes::Xkb);
         QCOMPARE(ScanCodesOf("wayland-egl"), ScanCodes::Xkb);
         QCOMPARE(ScanCodesOf("offscreen"), ScanCodes::Unread);

@@ -123,10 +123,7 @@ private slots:
         random.Seed(12345);
         const PrintJob job = MakeBookletJob(dialog.Choice(), random);
         QCOMPARE(job.Entries().size(), std::size_t{100});
-        for (const PrintEntry& entry : job.Entries()) {
-            QCOMPARE(entry.level, 3);
-            QVERIFY(QString::fromStdString(Caption(entry)).startsWith("Hard  #"));
-        }
+        for (const PrintEntry& entry : job.Entries()) QCOMPARE(entry.level, 3);
     }
 
     void printDialogOffersTheJobsPagesAndCancelPrintsNothing() {

@@ -124,7 +124,9 @@ private slots:
         // Each page shows the puzzles it shows in the whole job: its first one, and not the
         // one before it, which ends the page before.
         auto captionOf = [&](int entry) {
-            return QString::fromStdString(Caption(job.Entries()[std::size_t(entry - 1)]))
+            const PrintEntry& printed = job.Entries()[std::size_t(entry - 1)];
+            return QString::fromStdString(
+                       Caption(LevelNames[std::size_t(printed.level)], printed.gameNumber))
                 .simplified();
         };
         for (qsizetype i = 0; i < texts.size(); ++i) {
