@@ -1,5 +1,5 @@
 // The game in the player's language. The test runs once per language, started under the locale
-// its environment gives (LANGUAGE=de, LANGUAGE=fr, LANG=de_DE.UTF-8), as the program would be:
+// its environment gives (LANGUAGE=de, fr, es or it, LANG=de_DE.UTF-8), as the program would be:
 // the menus, the status bar, the dialogs, a message box and a printed page speak it, every
 // text shown has a translation, and every dialog shows its texts whole.
 
@@ -50,12 +50,18 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel",
-     "Schwierigkeitsgrad", "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel",
-     "Sudoku-Lösung", "Gedruckt mit Zentile", "Sehr schwer"},
+    {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel", "Schwierigkeitsgrad",
+     "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel", "Sudoku-Lösung",
+     "Gedruckt mit Zentile", "Sehr schwer"},
     {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
      "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
      "Solution du sudoku", "Imprimé par Zentile", "Très difficile"},
+    {"es", "&Archivo", "Listo", "Empezar una partida nueva", "Nivel: Medio", "Dificultad",
+     "¿Quiere empezar una partida nueva?", "&Sí", "Sudoku\n" /* the whole heading line */,
+     "Solución del sudoku", "Impreso con Zentile", "Muy difícil"},
+    {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
+     "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
+     "Stampato con Zentile", "Molto difficile"},
 };
 
 // The game's own contexts; Qt's texts have contexts of their own.
@@ -136,7 +142,7 @@ private slots:
         for (const Language& candidate : kLanguages)
             if (candidate.code == code) language = &candidate;
         if (language == nullptr)
-            QSKIP("runs under LANGUAGE or LANG of a language the game speaks (de, fr)");
+            QSKIP("runs under LANGUAGE or LANG of a language the game speaks (de, fr, es, it)");
         QCoreApplication::installTranslator(&missingTexts);
         game = std::make_unique<RunningGame>();
         QVERIFY(game->Start());
