@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Creates a game given a seed number</source>
-        <translation>Crea la partida que lleva un número dado</translation>
+        <translation>Elegir la partida por número</translation>
     </message>
     <message>
         <source>&amp;Open Game...</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Prints the current puzzle</source>
-        <translation>Imprime el sudoku actual</translation>
+        <translation>Imprimir el sudoku actual</translation>
     </message>
     <message>
         <source>&amp;Booklet...</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Prints a number of puzzles</source>
-        <translation>Imprime varios sudokus</translation>
+        <translation>Imprimir varios sudokus</translation>
     </message>
     <message>
         <source>&amp;Difficulty...</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
-        <translation>Cambiar el nivel de dificultad del juego</translation>
+        <translation>Cambiar la dificultad</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Display games options</source>
-        <translation>Mostrar las opciones del juego</translation>
+        <translation>Mostrar las opciones</translation>
     </message>
     <message>
         <source>&amp;Best Results...</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Play the game you created</source>
-        <translation>Jugar el sudoku que ha creado</translation>
+        <translation>Jugar el sudoku creado</translation>
     </message>
     <message>
         <source>C&amp;ancel Edit Mode</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Cancel Edit mode</source>
-        <translation>Cancelar el modo de edición</translation>
+        <translation>Cancelar la edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Display the solution of the puzzle</source>
-        <translation>Mostrar la solución del sudoku</translation>
+        <translation>Mostrar la solución</translation>
     </message>
     <message>
         <source>Show &amp;Misplaced</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Highlight selected number on grid</source>
-        <translation>Resaltar en la cuadrícula la cifra elegida</translation>
+        <translation>Resaltar la cifra elegida</translation>
     </message>
     <message>
         <source>Highlight number</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Mostrar la información del programa, su versión y el copyright</translation>
+        <translation>Mostrar versión y copyright</translation>
     </message>
     <message>
         <source>About</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Classic Sudoku Game with numbers from 1 to 9</source>
-        <translation>Sudoku clásico con las cifras del 1 al 9</translation>
+        <translation>Sudoku clásico con las cifras del&#xa0;1&#xa0;al&#xa0;9</translation>
     </message>
     <message>
         <source>Letter Game</source>
@@ -562,7 +562,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation>EN PAUSA</translation>
+        <translation>PAUSA</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Creates a game given a seed number</source>
-        <translation>Crea la partita che porta un dato numero</translation>
+        <translation>Crea la partita dal numero</translation>
     </message>
     <message>
         <source>&amp;Open Game...</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Prints a number of puzzles</source>
-        <translation>Stampa più schemi insieme</translation>
+        <translation>Stampa più schemi</translation>
     </message>
     <message>
         <source>&amp;Difficulty...</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
-        <translation>Cambia il livello di difficoltà del gioco</translation>
+        <translation>Cambia il livello di difficoltà</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Cancel Edit mode</source>
-        <translation>Abbandona la modalità di modifica</translation>
+        <translation>Abbandona la modifica</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Display the solution of the puzzle</source>
-        <translation>Mostra la soluzione dello schema</translation>
+        <translation>Mostra la soluzione</translation>
     </message>
     <message>
         <source>Show &amp;Misplaced</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Highlight selected number on grid</source>
-        <translation>Evidenzia nella griglia la cifra scelta</translation>
+        <translation>Evidenzia la cifra scelta</translation>
     </message>
     <message>
         <source>Highlight number</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Mostra le informazioni sul programma, la versione e il copyright</translation>
+        <translation>Mostra versione e copyright</translation>
     </message>
     <message>
         <source>About</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Classic Sudoku Game with numbers from 1 to 9</source>
-        <translation>Sudoku classico con le cifre da 1 a 9</translation>
+        <translation>Sudoku classico con le cifre da&#xa0;1&#xa0;a&#xa0;9</translation>
     </message>
     <message>
         <source>Letter Game</source>
@@ -562,7 +562,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation>IN PAUSA</translation>
+        <translation>PAUSA</translation>
     </message>
 </context>
 </TS>
