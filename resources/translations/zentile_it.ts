@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
-        <translation>Cambia il livello di difficoltà</translation>
+        <translation>Cambia la difficoltà</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Display games options</source>
-        <translation>Mostra le opzioni del gioco</translation>
+        <translation>Mostra le opzioni</translation>
     </message>
     <message>
         <source>&amp;Best Results...</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Create your own game</source>
-        <translation>Crea uno schema personale</translation>
+        <translation>Crea schema personale</translation>
     </message>
     <message>
         <source>&amp;Save and Play</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Mostra versione e copyright</translation>
+        <translation>Versione e copyright</translation>
     </message>
     <message>
         <source>About</source>
