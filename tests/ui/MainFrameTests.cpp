@@ -6,6 +6,7 @@
 #include "play/CommandTable.h"
 #include "store/FileReplacement.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/Contrast.h"
 #include "ui/QtHost.h"
 #include "ui/ToolbarImages.h"
 
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <set>
@@ -238,6 +241,60 @@ private slots:
         QCOMPARE(ToolbarImages::SymbolImage('?'), std::nullopt); // between the ranges
         QCOMPARE(ToolbarImages::SymbolImage('a'), std::nullopt); // beyond the strip
         QCOMPARE(ToolbarImages::SymbolImage(' '), std::nullopt); // before it
+    }
+
+    // On a dark toolbar the images stand out at 4.5:1 or more; back on a light one they are the
+    // strip's own again. Symbols set by a game keep their images through the change.
+    void toolbarImagesStayVisibleOnADarkPalette() {
+        const QPalette light = QApplication::palette();
+        game->Game().symbols = {'?', 'Z', 'E', 'N', 'I', 'T', 'H', 'A', 'L', 'S'};
+        game->Frame().ShowSymbolsOnToolbar(game->Game().symbols);
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        QTRY_VERIFY(IsDark(game->Frame().ToolBar().palette()));
+        const QColor bar = game->Frame().ToolBar().palette().color(QPalette::Window);
+        for (const int k : {0, 1, 9}) {
+            QImage shown(ToolbarImages::kImageSize, QImage::Format_RGB32);
+            shown.fill(bar);
+            QPainter(&shown).drawImage(
+                0, 0, k == 0 ? IconImage(Action(cmd::Erase)->icon(), 1.0) : SymbolButtonImage(k));
+            double strongest = 1;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    strongest = std::max(strongest, ContrastRatio(shown.pixelColor(x, y), bar));
+            QVERIFY2(strongest >= 4.5, qPrintable(QString::number(strongest)));
+        }
+        QApplication::setPalette(light);
+        QTRY_VERIFY(!IsDark(game->Frame().ToolBar().palette()));
+        QCOMPARE(SymbolButtonImage(1), StripImage(42, 1)); // "Z"
+        QCOMPARE(IconImage(Action(cmd::New)->icon(), 1.0), StripImage(0, 1));
+    }
+
+    // A large scale factor makes the screen small: the window is shrunk to its available area
+    // and moved into it, and its floor is lowered with it.
+    void windowFitsTheScreen_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::newRow("fits") << QRect(100, 100, 550, 607) << QRect(0, 0, 1920, 1050);
+        QTest::newRow("scale 2, 1280 x 800") << QRect(0, 0, 550, 607) << QRect(0, 32, 640, 368);
+        QTest::newRow("past the right edge")
+            << QRect(1500, 10, 550, 607) << QRect(0, 0, 1920, 1050);
+        QTest::newRow("second screen") << QRect(1900, -20, 550, 607) << QRect(1920, 0, 1280, 768);
+    }
+    void windowFitsTheScreen() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, available);
+        const QRect fitted = CMainFrame::FittedFrame(frame, available);
+        QVERIFY(available.contains(fitted));
+        QCOMPARE(fitted.size(), frame.size().boundedTo(available.size()));
+        if (available.contains(frame)) QCOMPARE(fitted, frame);
+
+        CMainFrame& window = game->Frame();
+        window.resize(2000, 2000);
+        window.FitScreen();
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(screen.contains(window.frameGeometry()));
+        QVERIFY(window.minimumWidth() <= screen.width() &&
+                window.minimumHeight() <= screen.height());
     }
 
     void symbolButtonsFollowTheGamesSymbols() {
