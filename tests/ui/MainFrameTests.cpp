@@ -243,8 +243,9 @@ private slots:
         QCOMPARE(ToolbarImages::SymbolImage(' '), std::nullopt); // before it
     }
 
-    // On a dark toolbar the images stand out at 4.5:1 or more; back on a light one they are the
-    // strip's own again. Symbols set by a game keep their images through the change.
+    // On a dark toolbar the images stand out at 4.5:1 or more, their own opaque strokes
+    // unchanged at either pixel ratio; back on a light one they are the strip's own again.
+    // Symbols set by a game keep their images through the change.
     void toolbarImagesStayVisibleOnADarkPalette() {
         const QPalette light = QApplication::palette();
         game->Game().symbols = {'?', 'Z', 'E', 'N', 'I', 'T', 'H', 'A', 'L', 'S'};
@@ -252,16 +253,23 @@ private slots:
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
         QTRY_VERIFY(IsDark(game->Frame().ToolBar().palette()));
         const QColor bar = game->Frame().ToolBar().palette().color(QPalette::Window);
-        for (const int k : {0, 1, 9}) {
+        for (const auto& [id, index] : {std::pair{cmd::Erase, 7}, std::pair{cmd::Digit1, 42}}) {
             QImage shown(ToolbarImages::kImageSize, QImage::Format_RGB32);
             shown.fill(bar);
-            QPainter(&shown).drawImage(
-                0, 0, k == 0 ? IconImage(Action(cmd::Erase)->icon(), 1.0) : SymbolButtonImage(k));
+            QPainter(&shown).drawImage(0, 0, IconImage(Action(id)->icon(), 1.0));
             double strongest = 1;
             for (int y = 0; y < shown.height(); ++y)
                 for (int x = 0; x < shown.width(); ++x)
                     strongest = std::max(strongest, ContrastRatio(shown.pixelColor(x, y), bar));
             QVERIFY2(strongest >= 4.5, qPrintable(QString::number(strongest)));
+            for (const int scale : {1, 2}) {
+                const QImage strip = StripImage(index, scale);
+                const QImage icon = IconImage(Action(id)->icon(), scale);
+                for (int y = 0; y < strip.height(); ++y)
+                    for (int x = 0; x < strip.width(); ++x)
+                        if (qAlpha(strip.pixel(x, y)) == 255)
+                            QCOMPARE(icon.pixel(x, y), strip.pixel(x, y));
+            }
         }
         QApplication::setPalette(light);
         QTRY_VERIFY(!IsDark(game->Frame().ToolBar().palette()));
