@@ -13,7 +13,7 @@ constexpr double kTextContrast = 4.5;
 constexpr double kCursorContrast = 4.5; // a margin above the 3:1 a frame needs
 constexpr double kLineContrast = 3.0;
 // Dark fills leave light text at least this much, so every symbol colour can reach 4.5:1.
-constexpr double kFillContrast = 7.0;
+constexpr double kFillContrast = 10.0;
 
 void SetColour(QBrush& brush, const QColor& colour) {
     brush.setColor(colour);
