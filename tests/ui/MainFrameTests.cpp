@@ -242,10 +242,8 @@ private slots:
         QCOMPARE(ToolbarImages::SymbolImage(' '), std::nullopt); // before it
     }
 
-    // On a dark toolbar an image stands on a light tile, its strokes unchanged at either pixel
-    // ratio; the images follow the palette back and forth.
+    // Dark toolbar: the images on light tiles, strokes unchanged at either ratio; and back.
     void toolbarImagesStayVisibleOnADarkPalette() {
-        const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
         QTRY_VERIFY(IsDark(game->Frame().ToolBar().palette()));
         for (const int scale : {1, 2}) {
@@ -258,7 +256,7 @@ private slots:
                     if (qAlpha(strip.pixel(x, y)) == 255)
                         QCOMPARE(icon.pixel(x, y), strip.pixel(x, y));
         }
-        QApplication::setPalette(light);
+        QApplication::setPalette(QPalette()); // the default again
         QTRY_COMPARE(SymbolButtonImage(1), StripImage(8, 1));
     }
 

@@ -292,11 +292,10 @@ private slots:
         QVERIFY(CursorContrast(image, cell) >= 3.0);
     }
 
-    // Under a dark desktop palette the cells are dark, every kind of symbol keeps 4.5:1
-    // against the fill or disc it stands on, and the cursor 3:1; the light look is as above.
+    // Under a dark palette: dark cells, every kind of symbol at 4.5:1 on its fill or disc.
     void darkPaletteKeepsTheContrasts() {
         QPalette dark(QColor(53, 53, 53));
-        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42)); // as dark themes have it, not black
         QApplication::setPalette(dark);
         game->Frame().RunCommand(cmd::New);
         zentile::Game& g = game->Game();
