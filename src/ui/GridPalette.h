@@ -21,8 +21,8 @@ inline constexpr int kCursorWidth = 2;
 
 // The pens, brushes and colours of the grid. The light look is the game's own; under a dark
 // desktop palette a dark set is derived from it that keeps every symbol at 4.5:1 or more against
-// its cell and the keyboard cursor at 3:1 or more. The printed pages draw their own grid lines
-// and stay black on white.
+// its cell and the keyboard cursor at 3:1 or more. The printed pages have colours of their own
+// and print alike whatever the palette.
 struct GridPalette {
     QBrush frameShadow{QColor(172, 168, 153)};
     QBrush frameLight{QColor(255, 255, 255)};
