@@ -12,19 +12,22 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <vector>
 
 namespace zentile {
 
 CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
-    : QMainWindow(parent), controller(controller) {
+    : QMainWindow(parent), controller(controller), images(QGuiApplication::palette()) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQString(kApplicationTitle));
     resize(kInitialSize);
-    setMinimumSize(kMinimumSize);
+    FitScreen();
 
     view = new CChildView(controller, this);
     setCentralWidget(view);
@@ -144,6 +147,36 @@ void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
     }
 }
 
+void CMainFrame::ShowToolbarImages() {
+    for (const CommandRow& row : CommandTable())
+        if (QAction* action = Action(row.id); action != nullptr && row.toolbarImage >= 0)
+            action->setIcon(images.Icon(row.toolbarImage));
+    ShowSymbolsOnToolbar(controller.game.symbols);
+}
+
+QRect CMainFrame::FittedFrame(const QRect& frame, const QRect& available) {
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+    fitted.moveLeft(
+        std::clamp(fitted.left(), available.left(), available.right() + 1 - fitted.width()));
+    fitted.moveTop(
+        std::clamp(fitted.top(), available.top(), available.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+void CMainFrame::FitScreen() {
+    const QScreen* current = screen();
+    if (current == nullptr || isMaximized() || isFullScreen()) return;
+    const QRect available = current->availableGeometry();
+    // Before the window is shown its decorations are not known and count as none.
+    const QRect frame = frameGeometry();
+    const QSize decorations = frame.size() - size();
+    setMinimumSize(kMinimumSize.boundedTo(available.size() - decorations).expandedTo(QSize(1, 1)));
+    const QRect fitted = FittedFrame(frame, available);
+    resize(fitted.size() - decorations);
+    // The platform places a new window; one on the screen is moved only to bring it inside.
+    if (isVisible() && fitted.topLeft() != frame.topLeft()) move(fitted.topLeft());
+}
+
 void CMainFrame::ClockTick() {
     status->ClockTick();
     RefreshCommandStates();
@@ -172,6 +205,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // A desktop that turns dark or light: the toolbar's images follow.
+        images = ToolbarImages(palette());
+        ShowToolbarImages();
+    }
     if (event->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const bool minimised = windowState().testFlag(Qt::WindowMinimized);

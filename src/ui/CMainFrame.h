@@ -41,6 +41,13 @@ public:
     void ShowSymbolsOnToolbar(const SymbolSet& symbols);
     // The clock timer's second: the time pane, then the commands.
     void ClockTick();
+    // Shrinks the window, and its floor, so that it and its decorations lie within the screen's
+    // available area, and moves it there: at a large scale factor the usual size is taller
+    // than a small screen.
+    void FitScreen();
+    // The window's outer rectangle, shrunk to the available area where it is larger and moved
+    // into it where it lies partly outside.
+    static QRect FittedFrame(const QRect& frame, const QRect& available);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -51,6 +58,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void ShowToolbarImages();
     void Redraw();
 
     GameController& controller;

@@ -82,13 +82,15 @@ bool CSudokuApp::InitInstance() {
     mainFrame->show();
     mainFrame->View().setFocus();
     // The icon comes once the window's first paint is on the screen: decoding its seven sizes
-    // takes longer than everything else the start-up does before the window can be seen.
+    // takes longer than everything else the start-up does before the window can be seen. By
+    // then the window manager's decorations are known, and the window is fitted to the screen.
     QObject::connect(
         &mainFrame->View(), &CChildView::painted, mainFrame.get(),
         [frame = mainFrame.get()] {
             const QIcon icon = ProgramIcon();
             frame->setWindowIcon(icon);
             QApplication::setWindowIcon(icon);
+            frame->FitScreen();
         },
         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     return true;

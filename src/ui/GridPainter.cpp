@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 #include <optional>
 
 namespace zentile {
@@ -20,8 +21,8 @@ QString Symbol(const Game& game, int32_t digit) {
     return QString(QChar::fromLatin1(game.symbols[digit]));
 }
 
-void DrawCentred(QPainter& painter, const QRect& rect, QRgb colour, const QString& text) {
-    painter.setPen(QColor(colour));
+void DrawCentred(QPainter& painter, const QRect& rect, const QColor& colour, const QString& text) {
+    painter.setPen(colour);
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -39,11 +40,12 @@ bool IsHighlighted(const Cell& cell, const Game& game) {
     return (cell.given && cell.solution == digit) || cell.value == digit;
 }
 
-QRgb EntryColour(const Cell& cell, const Game& game) {
-    QRgb colour = grid_colour::kEntry;
-    if (game.options.CheckGuess && cell.value != cell.solution) colour = grid_colour::kWrong;
-    if (cell.inBranch) colour = grid_colour::kWrong;
-    if (game.session.state == GameState::Paused) colour = grid_colour::kPaused;
+QColor EntryColour(const Cell& cell, const Game& game) {
+    const GridPalette& palette = ThePalette();
+    QColor colour = palette.entry;
+    if (game.options.CheckGuess && cell.value != cell.solution) colour = palette.wrong;
+    if (cell.inBranch) colour = palette.wrong;
+    if (game.session.state == GameState::Paused) colour = palette.paused;
     return colour;
 }
 
@@ -81,12 +83,12 @@ void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const C
     const bool paused = game.session.state == GameState::Paused;
 
     if (cell.given) {
-        DrawCentred(painter, rect, paused ? grid_colour::kPaused : grid_colour::kGiven,
+        DrawCentred(painter, rect, paused ? palette.paused : palette.given,
                     Symbol(game, cell.solution));
         return;
     }
     if (game.session.revealSolutions)
-        DrawCentred(painter, rect, grid_colour::kReveal, Symbol(game, cell.solution));
+        DrawCentred(painter, rect, palette.reveal, Symbol(game, cell.solution));
     if (cell.value != 0) {
         DrawCentred(painter, rect, EntryColour(cell, game), Symbol(game, cell.value));
         return;
@@ -95,7 +97,7 @@ void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const C
     const QString pencil = PencilText(cell, game);
     if (pencil.isEmpty() || game.session.hidePencilMarks || !fonts.pencil) return;
     // Pencil marks keep the entry colour while paused.
-    painter.setPen(QColor(grid_colour::kEntry));
+    painter.setPen(palette.entry);
     painter.setFont(*fonts.pencil);
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, pencil);
 }
@@ -113,10 +115,13 @@ void DrawCursorFrame(QPainter& painter, const Cell& cell) {
     const int x2 = cell.left + cell.width - 1; // exclusive, as the frame's rectangle is
     const int y2 = cell.top + cell.height - 2;
     if (x2 <= x1 || y2 <= y1) return;
-    painter.fillRect(QRect(x1, y1, x2 - x1, 1), brush);
-    painter.fillRect(QRect(x1, y2 - 1, x2 - x1, 1), brush);
-    painter.fillRect(QRect(x1, y1, 1, y2 - y1), brush);
-    painter.fillRect(QRect(x2 - 1, y1, 1, y2 - y1), brush);
+    // Two pixels, inward from the rectangle: a one-pixel line is too thin to find at a glance.
+    const int w = std::min(kCursorWidth, x2 - x1);
+    const int h = std::min(kCursorWidth, y2 - y1);
+    painter.fillRect(QRect(x1, y1, x2 - x1, h), brush);
+    painter.fillRect(QRect(x1, y2 - h, x2 - x1, h), brush);
+    painter.fillRect(QRect(x1, y1, w, y2 - y1), brush);
+    painter.fillRect(QRect(x2 - w, y1, w, y2 - y1), brush);
 }
 
 void DrawGridLines(QPainter& painter, const GridLayout& layout) {
@@ -170,7 +175,7 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
     // the grid's area, most of a large window, is filled once and not twice.
     const QRect cells(layout.gridLeft, layout.gridTop, Grid::columnCount * layout.cellWidth,
                       Grid::rowCount * layout.cellHeight);
-    const QColor background(grid_colour::kBackground);
+    const QColor background = palette.background;
     if (cells.isEmpty()) {
         painter.fillRect(clientRect, background);
     } else {
@@ -216,7 +221,7 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
 
     if (session.state == GameState::Paused && client.height() / 4 > 0) {
         painter.setFont(GridFont(client.height() / 4));
-        DrawCentred(painter, clientRect, grid_colour::kPaused, ui_text::Text(ui_text::kPaused));
+        DrawCentred(painter, clientRect, palette.paused, ui_text::Text(ui_text::kPaused));
     }
     painter.restore();
 }

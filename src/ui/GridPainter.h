@@ -19,8 +19,8 @@ void PaintGrid(QPainter& painter, QSize client, Game& game);
 // One cell in the square stored in it: fill, discs, then its symbol, entry or pencil marks.
 void DrawCell(QPainter& painter, const Cell& cell, const Game& game);
 
-// The keyboard cursor's one-pixel frame, inset 2 on the left and top, 1 on the right and 2 at
-// the bottom.
+// The keyboard cursor's frame, two pixels wide inside the rectangle inset 2 on the left and
+// top, 1 on the right and 2 at the bottom.
 void DrawCursorFrame(QPainter& painter, const Cell& cell);
 
 // The ten vertical and ten horizontal lines of the laid-out grid, every third one a box

@@ -6,6 +6,7 @@
 #include "play/CommandTable.h"
 #include "store/FileReplacement.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/Contrast.h"
 #include "ui/QtHost.h"
 #include "ui/ToolbarImages.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <set>
@@ -238,6 +240,35 @@ private slots:
         QCOMPARE(ToolbarImages::SymbolImage('?'), std::nullopt); // between the ranges
         QCOMPARE(ToolbarImages::SymbolImage('a'), std::nullopt); // beyond the strip
         QCOMPARE(ToolbarImages::SymbolImage(' '), std::nullopt); // before it
+    }
+
+    // Dark toolbar: the images on light tiles, strokes unchanged at either ratio; and back.
+    void toolbarImagesStayVisibleOnADarkPalette() {
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        QTRY_VERIFY(IsDark(game->Frame().ToolBar().palette()));
+        for (const int scale : {1, 2}) {
+            const QImage strip = StripImage(8, scale);
+            const QImage icon = IconImage(Action(cmd::Digit1)->icon(), scale);
+            const QColor tile = icon.pixelColor(scale, icon.height() / 2);
+            QVERIFY(ContrastRatio(tile, QColor(0, 0, 128)) >= 4.5);
+            for (int y = 0; y < strip.height(); ++y)
+                for (int x = 0; x < strip.width(); ++x)
+                    if (qAlpha(strip.pixel(x, y)) == 255)
+                        QCOMPARE(icon.pixel(x, y), strip.pixel(x, y));
+        }
+        QApplication::setPalette(QPalette()); // the default again
+        QTRY_COMPARE(SymbolButtonImage(1), StripImage(8, 1));
+    }
+
+    // A large scale factor makes the screen small: the window is shrunk to its available area,
+    // and one partly outside it is moved in.
+    void windowFitsTheScreen() {
+        game->Frame().resize(2000, 2000);
+        game->Frame().FitScreen();
+        QVERIFY(
+            game->Frame().screen()->availableGeometry().contains(game->Frame().frameGeometry()));
+        QCOMPARE(CMainFrame::FittedFrame(QRect(1900, -20, 550, 607), QRect(1920, 0, 1280, 368)),
+                 QRect(1920, 0, 550, 368));
     }
 
     void symbolButtonsFollowTheGamesSymbols() {

@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 #include "play/CommandIds.h"
 #include "ui/CSudokuStatusBar.h"
+#include "ui/Contrast.h"
 #include "ui/GridPainter.h"
 #include "ui/GridPalette.h"
 
@@ -49,6 +50,19 @@ std::pair<int, int> RowsWith(const QImage& image, const QRect& area, QRgb colour
     return {top, bottom};
 }
 
+// The frame's contrast with the cell's fill, once found two pixels wide, inset 2, 2, 1 and 2.
+double CursorContrast(const QImage& image, const Cell& cell) {
+    const QRect outer(cell.left + 2, cell.top + 2, cell.width - 3, cell.height - 4);
+    const QPoint mid = outer.center();
+    const QRgb frame = At(image, outer.left(), mid.y());
+    for (int i = 0; i < 3; ++i) // across the middle of each side: two pixels of it, then none
+        if ((At(image, outer.left() + i, mid.y()) == frame) != (i < 2) ||
+            (At(image, outer.right() - i, mid.y()) == frame) != (i < 2) ||
+            (At(image, mid.x(), outer.bottom() - i) == frame) != (i < 2))
+            return 0;
+    return ContrastRatio(QColor(frame), image.pixelColor(cell.left + 5, cell.top + 5));
+}
+
 } // namespace
 
 class PaintTests : public QObject {
@@ -56,6 +70,7 @@ class PaintTests : public QObject {
 
     std::unique_ptr<IsolatedSettings> isolated;
     std::unique_ptr<RunningGame> game;
+    const QPalette light = QApplication::palette();
 
     Cell& FirstCell(bool given) {
         for (Cell& cell : game->Game().grid)
@@ -70,6 +85,7 @@ private slots:
         QVERIFY(game->Start());
     }
     void cleanup() {
+        QApplication::setPalette(light);
         game.reset();
         isolated.reset();
     }
@@ -269,16 +285,51 @@ private slots:
         game->Key(Qt::Key_Down);
         game->Key(Qt::Key_Right);
         game->Key(Qt::Key_Right);
-        const Cell& cell = game->At(2, 0);
+        game->Key(Qt::Key_Right);
+        const Cell& cell = game->At(3, 0); // the darker of the two fills
         image = game->Picture();
-        const int midY = cell.top + cell.height / 2;
-        const int midX = cell.left + cell.width / 2;
-        QCOMPARE(At(image, cell.left + 2, midY), kRed);
-        QCOMPARE(At(image, cell.left + cell.width - 2, midY), kRed);
-        QCOMPARE(At(image, midX, cell.top + 2), kRed);
-        QCOMPARE(At(image, midX, cell.top + cell.height - 3), kRed);
-        QVERIFY(At(image, cell.left + 3, midY) != kRed);
-        QVERIFY(At(image, midX, cell.top + cell.height - 2) != kRed);
+        QCOMPARE(At(image, cell.left + 2, cell.top + 5), kRed);
+        QVERIFY(CursorContrast(image, cell) >= 3.0);
+    }
+
+    // Under a dark palette: dark cells, every kind of symbol at 4.5:1 on its fill or disc.
+    void darkPaletteKeepsTheContrasts() {
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42)); // as dark themes have it, not black
+        QApplication::setPalette(dark);
+        game->Frame().RunCommand(cmd::New);
+        zentile::Game& g = game->Game();
+        g.options.HighlightSelection = true;
+        g.session.currentDigit = 5;
+        int made =
+            0; // empty cells made an entry, a misplaced one, one in a branch, a hinted one, marks
+        for (Cell& cell : g.grid)
+            if (!cell.given && made < 5) {
+                cell.value = made == 1 ? cell.solution % 9 + 1 : made < 4 ? cell.solution : 0;
+                cell.inBranch = made == 2;
+                cell.hinted = made == 3;
+                cell.pencilMarks = made++ == 4 ? (1 << 2) | (1 << 5) | (1 << 9) : 0;
+            }
+        g.session.cursorColumn = 1;
+        g.session.cursorRow = 0;
+        for (const bool revealed : {false, true}) {
+            g.session.revealSolutions = revealed;
+            const QImage image = game->Picture();
+            QVERIFY(CursorContrast(image, g.grid.At(1, 0)) >= 3.0);
+            for (const Cell& cell : g.grid) {
+                if (!cell.given && cell.value == 0 && cell.pencilMarks == 0 && !revealed) continue;
+                QVERIFY(RelativeLuminance(image.pixelColor(cell.left + 5, cell.top + 5)) < 0.05);
+                // Beside the symbol: the disc where there is one, else the fill.
+                const QColor behind = image.pixelColor(cell.left + 12, cell.top + cell.height / 2);
+                double strongest = 1; // that of the symbol's core
+                const QRect symbol = Inside(cell).adjusted(cell.width / 4, 0, -cell.width / 4, 0);
+                for (int y = symbol.top(); y <= symbol.bottom(); ++y)
+                    for (int x = symbol.left(); x <= symbol.right(); ++x)
+                        strongest =
+                            std::max(strongest, ContrastRatio(image.pixelColor(x, y), behind));
+                QVERIFY2(strongest >= 4.5, qPrintable(QString::number(strongest)));
+            }
+        }
     }
 
     void symbolSizeFollowsTheCellHeight() {

@@ -1,4 +1,5 @@
-// zentile-shots <output folder>     pictures of the window in several states
+// zentile-shots <output folder>     pictures of the window in several states, the last under a
+//                                   dark desktop palette
 // zentile-shots --first-paint       prints the time from start to the first painted window
 // zentile-shots --repaint           prints the time of one full repaint at two window sizes
 //
@@ -119,6 +120,7 @@ int Pictures(CSudokuApp& app, const QString& folder) {
     ok &= Save(app, folder, QStringLiteral("maximised.png"));
     frame.showNormal();
     frame.resize(CMainFrame::kInitialSize);
+    frame.FitScreen();
 
     game.options.NumberGame = false;
     game.session.revealSolutions = false;
@@ -127,6 +129,17 @@ int Pictures(CSudokuApp& app, const QString& folder) {
     ok &= Save(app, folder, QStringLiteral("letters.png"));
     frame.RunCommand(cmd::RevealToggle);
     ok &= Save(app, folder, QStringLiteral("letters-revealed.png"));
+    frame.RunCommand(cmd::RevealToggle);
+
+    // A dark desktop theme, switched to while the game runs.
+    const QColor text(252, 252, 252);
+    QApplication::setPalette(QPalette(text, QColor(49, 54, 59), QColor(64, 70, 76),
+                                      QColor(30, 33, 36), QColor(40, 44, 48), text, Qt::white,
+                                      QColor(35, 38, 41), QColor(42, 46, 50)));
+    game.options.NumberGame = true;
+    game.session.state = GameState::NoGame;
+    PlaySome(app);
+    ok &= Save(app, folder, QStringLiteral("dark.png"));
     return ok ? 0 : 1;
 }
 
