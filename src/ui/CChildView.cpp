@@ -86,9 +86,16 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CChildView::keyReleaseEvent(QKeyEvent* event) {
     // A held key enters its digit once.
     if (event->isAutoRepeat()) return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
     controller.input.KeyReleased(GameKeyCode(*event, scanCodes),
-                                 event->modifiers().testFlag(Qt::ControlModifier));
+                                 {.ctrl = modifiers.testFlag(Qt::ControlModifier),
+                                  .shift = modifiers.testFlag(Qt::ShiftModifier)});
     emit inputHandled();
+}
+
+void CChildView::focusInEvent(QFocusEvent* event) {
+    controller.input.FocusIn();
+    QFrame::focusInEvent(event);
 }
 
 } // namespace zentile

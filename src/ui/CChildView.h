@@ -28,6 +28,8 @@ protected:
     // The second press of a double click counts for nothing.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The keyboard cursor shows as soon as the keys come here.
+    void focusInEvent(QFocusEvent* event) override;
     // Tab and Backtab are keys of the view like any other, not focus moves.
     bool focusNextPrevChild(bool) override { return false; }
 

@@ -39,10 +39,8 @@ CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
     setStatusBar(status);
 
     connect(view, &CChildView::inputHandled, this, &CMainFrame::RefreshCommandStates);
-    connect(status, &CSudokuStatusBar::pauseToggled, this, [this] {
-        Redraw();
-        RefreshCommandStates();
-    });
+    connect(status, &CSudokuStatusBar::timePaneClicked, this,
+            [this] { RunCommand(cmd::PauseGame); });
     RefreshCommandStates();
 }
 

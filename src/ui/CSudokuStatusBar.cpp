@@ -123,7 +123,7 @@ void CSudokuStatusBar::ClockTick() {
 bool CSudokuStatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == time && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (TogglePause(game.session, host.Now())) emit pauseToggled();
+        emit timePaneClicked();
         return true;
     }
     return QStatusBar::eventFilter(watched, event);

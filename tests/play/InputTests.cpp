@@ -2,6 +2,7 @@
 #include "support/PlayTable.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace zentile {
 namespace {
@@ -42,20 +43,68 @@ TEST(Keys, LetterGameTypesLettersAndDigitKeysOnlyPickUp) {
     EXPECT_EQ(t.Session().currentDigit, 0);
 }
 
-TEST(Keys, AKeyReleasedWithCtrlHeldEntersNothing) {
+TEST(Keys, CtrlWithASymbolKeyTogglesItsPencilMarkAndTypesNothing) {
+    constexpr KeyModifiers ctrl{.ctrl = true};
+    for (const bool letters : {false, true}) {
+        Keyboard t(letters);
+        const int32_t key = letters ? t.Letter(3) : '3';
+        t.Key(key, ctrl);
+        EXPECT_EQ(t.open->value, 0) << letters;
+        EXPECT_EQ(t.open->pencilMarks, 1U << 3) << letters;
+        EXPECT_EQ(t.Session().statistics.pencilToggles, 1U) << letters;
+        EXPECT_EQ(t.game.undoLog.Size(), 1U) << letters; // undone as a right click is
+        t.Key(key, ctrl);
+        EXPECT_EQ(t.open->pencilMarks, 0U) << letters;
+        t.Key(kKeyDelete, ctrl);
+        EXPECT_EQ(t.Session().statistics.erasures, 0U) << letters;
+        // Moving the cursor with Ctrl held still moves it.
+        const int32_t column = t.Session().cursorColumn;
+        t.Key(kKeyRight, ctrl);
+        EXPECT_EQ(t.Session().cursorColumn, (column + 1) % 9) << letters;
+    }
+}
+
+TEST(Keys, TheReleaseOfACommandsCtrlKeyIsNoPencilMark) {
     Keyboard t(true);
-    // In the letter game the release of Ctrl+<letter> must not type that letter.
-    t.Key(t.Letter(t.open->solution), true);
-    EXPECT_EQ(t.open->value, 0);
-    EXPECT_TRUE(t.game.undoLog.Empty());
-    t.Key(t.Letter(t.open->solution));
-    ASSERT_EQ(t.open->value, t.open->solution);
-    t.Key(kKeyDelete, true);
-    EXPECT_EQ(t.open->value, t.open->solution);
-    // Moving the cursor with Ctrl held still moves it.
-    const int32_t column = t.Session().cursorColumn;
-    t.Key(kKeyRight, true);
-    EXPECT_EQ(t.Session().cursorColumn, (column + 1) % 9);
+    t.game.symbols[1] = 'Z'; // a word that holds Z, whose Ctrl+Z is Undo
+    t.game.symbols[2] = 'D'; // and D, whose Ctrl+Shift+D shows the solutions
+    t.Key('Z', {.ctrl = true});
+    t.Key('D', {.ctrl = true, .shift = true});
+    EXPECT_EQ(t.open->pencilMarks, 0U);
+    t.Key('D', {.ctrl = true});
+    EXPECT_EQ(t.open->pencilMarks, 1U << 2);
+    // The editor has no pencil marks.
+    t.Session().state = GameState::Editing;
+    t.Key('D', {.ctrl = true});
+    EXPECT_EQ(t.open->pencilMarks, 1U << 2);
+    EXPECT_FALSE(t.open->given);
+}
+
+TEST(Keys, FocusShowsTheCursorWhereItWasOrAtTheTopLeftAndAClickMovesIt) {
+    PlayTable t;
+    t.controller.input.FocusIn();
+    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(0, 0));
+    t.StartGame(3);
+    t.Click(4, 6);
+    t.controller.input.FocusIn();
+    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(4, 6));
+    t.Key(kKeyHome);
+    t.controller.input.FocusIn();
+    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(0, 0));
+}
+
+TEST(Keys, ThePauseKeyPausesAndContinuesAndItsReleaseDoesNotContinue) {
+    PlayTable t;
+    EXPECT_FALSE(t.Run(cmd::PauseGame));
+    t.StartGame(8);
+    ASSERT_TRUE(t.Run(cmd::PauseGame));
+    EXPECT_EQ(t.Session().state, GameState::Paused);
+    t.Key(kKeyPause);
+    EXPECT_EQ(t.Session().state, GameState::Paused);
+    ASSERT_TRUE(t.Run(cmd::PauseGame));
+    EXPECT_EQ(t.Session().state, GameState::Playing);
+    t.Session().state = GameState::Editing;
+    EXPECT_FALSE(t.Run(cmd::PauseGame));
 }
 
 TEST(Keys, OnlyNavigationKeysShowTheCursorAndPageKeysHideIt) {
@@ -115,11 +164,11 @@ TEST(Input, WhileEditingClicksAndKeysPlaceClues) {
     t.Click(2, 3);
     EXPECT_TRUE(t.At(2, 3).given);
     EXPECT_EQ(t.At(2, 3).solution, 6);
-    t.Key(kKeyRight);
+    t.Key(kKeyRight); // from the clicked cell
     t.Key('8');
-    EXPECT_EQ(t.At(0, 0).solution, 8);
+    EXPECT_EQ(t.At(3, 3).solution, 8);
     t.Key(kKeyDelete);
-    EXPECT_FALSE(t.At(0, 0).given);
+    EXPECT_FALSE(t.At(3, 3).given);
     t.Select(0);
     t.Click(2, 3);
     EXPECT_FALSE(t.At(2, 3).given);

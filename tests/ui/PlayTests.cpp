@@ -135,6 +135,12 @@ private slots:
         Tick();
         QCOMPARE(Pane(CSudokuStatusBar::TimePane), QStringLiteral("   10:08"));
         QVERIFY(Enabled(cmd::ShowHint));
+
+        // The Pause key does what the click does; its release does not let the game continue.
+        game->Key(Qt::Key_Pause);
+        QCOMPARE(session.state, GameState::Paused);
+        game->Key(Qt::Key_Pause);
+        QCOMPARE(session.state, GameState::Playing);
     }
 
     void minimisingPausesATimedGameAndOnlyInputContinuesIt() {
@@ -147,10 +153,11 @@ private slots:
         game->Frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&game->Frame()));
 
-        // The first key only lets the game continue: the cursor does not appear.
+        // The first key only lets the game continue: the cursor does not move.
+        const int column = session.cursorColumn;
         game->Key(Qt::Key_Right);
         QCOMPARE(session.state, GameState::Playing);
-        QCOMPARE(session.cursorColumn, -1);
+        QCOMPARE(session.cursorColumn, column);
 
         // An untimed game shows no time and does not pause when minimised; the time pane still
         // pauses it.
@@ -192,9 +199,11 @@ private slots:
             if (cell.given) given = &cell;
         QVERIFY(given != nullptr);
 
-        // Nothing selected: an empty cell stays empty, a filled one hands its digit over.
+        // Nothing selected: an empty cell stays empty, a filled one hands its digit over. The
+        // keyboard cursor goes to the clicked cell.
         game->Click(empty.column, empty.row);
         QCOMPARE(empty.value, 0);
+        QCOMPARE(QPoint(session.cursorColumn, session.cursorRow), QPoint(empty.column, empty.row));
         game->Click(given->column, given->row);
         QCOMPARE(session.currentDigit, given->solution);
         QVERIFY(game->Frame()
@@ -224,8 +233,8 @@ private slots:
     void keysOnTheView() {
         game->Frame().RunCommand(cmd::New);
         GameSession& session = game->Session();
-        // The cursor wraps from column 0 to 8 and from row 0 to 8.
-        game->Key(Qt::Key_Up);
+        // The focus has shown the cursor at the top left; it wraps from column 0 to 8 and from
+        // row 0 to 8.
         QCOMPARE(session.cursorColumn, 0);
         game->Key(Qt::Key_Left);
         game->Key(Qt::Key_Up);
@@ -252,6 +261,13 @@ private slots:
         QCOMPARE(cell.value, 0);
         game->Key(Qt::Key_Backspace);
         QCOMPARE(session.statistics.erasures, 1u);
+
+        // Ctrl with a digit toggles its pencil mark, and Ctrl+Z still takes it back.
+        game->Key(static_cast<Qt::Key>(Qt::Key_0 + cell.solution), Qt::ControlModifier);
+        QCOMPARE(cell.pencilMarks, 1u << cell.solution);
+        QCOMPARE(cell.value, 0);
+        game->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell.pencilMarks, 0u);
     }
 
     void theLetterGameIsTypedWithLetters() {
@@ -333,7 +349,7 @@ private slots:
         QKeyEvent offscreen = release(Qt::Key_Ampersand, "&", 10);
         QApplication::sendEvent(&game->View(), &offscreen); // this platform's keycodes are unread
         QCOMPARE(cell.value, 0);
-        input.KeyReleased(GameKeyCode(frenchKey(cell.solution), ScanCodes::Xkb), false);
+        input.KeyReleased(GameKeyCode(frenchKey(cell.solution), ScanCodes::Xkb));
         QCOMPARE(cell.value, cell.solution);
 
         game->Game().options.NumberGame = false;
@@ -344,8 +360,7 @@ private slots:
         Cell& lettered = *OpenCells()[0];
         MoveCursorTo(lettered.column, lettered.row);
         input.KeyReleased(
-            GameKeyCode(russianKey(game->Game().symbols[lettered.solution]), ScanCodes::Xkb),
-            false);
+            GameKeyCode(russianKey(game->Game().symbols[lettered.solution]), ScanCodes::Xkb));
         QCOMPARE(lettered.value, lettered.solution);
     }
 
