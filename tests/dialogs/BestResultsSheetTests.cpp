@@ -7,6 +7,7 @@
 #include "store/MemorySettingsStore.h"
 #include "store/StoreTexts.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -295,7 +296,17 @@ void BestResultsSheetTests::escapeAsksTheResetQuestion() {
     QStringList questions;
     bool openAfterNo = false;
     ModalScript script;
-    script.On<CBestResultsSheet>([&](CBestResultsSheet& sheet) { PressEscape(sheet); })
+    QString name;
+    script
+        .On<CBestResultsSheet>([&](CBestResultsSheet& sheet) {
+            // The table takes the focus to be read, named, and Escape still reaches the sheet.
+            QPlainTextEdit* table = sheet.Page(1)->TextView();
+            sheet.Tabs()->setCurrentIndex(1);
+            QTest::keyClick(sheet.Tabs()->tabBar(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), table);
+            name = QAccessible::queryAccessibleInterface(table)->text(QAccessible::Name);
+            PressEscape(sheet);
+        })
         .On<QMessageBox>([&](QMessageBox& box) {
             // Escape then Return: No is the default, so nothing is lost.
             questions << box.text();
@@ -314,6 +325,7 @@ void BestResultsSheetTests::escapeAsksTheResetQuestion() {
 
     QVERIFY2(script.Finished(), script.Failures());
     QVERIFY(openAfterNo);
+    QCOMPARE(name, QString("Best Results: Easy"));
     QCOMPARE(questions, QStringList(2, "Are you sure you want to reset the best results list?"));
     for (int level = 0; level < kLevels; ++level) QVERIFY(lists.table.List(level) == ResultList{});
 }

@@ -131,6 +131,11 @@ void HelpAndAboutTests::helpWindowFollowsLinksAndGoesBackAndHome() {
     window->GoHome();
     QCOMPARE(browser.source(), QUrl::fromLocalFile(folder + "/index.html"));
     QCOMPARE(window->windowTitle(), QString("Zentile Help"));
+
+    // Escape closes it from the page.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(&browser, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
 }
 
 void HelpAndAboutTests::helpAgainBringsTheSameWindowHome() {

@@ -6,6 +6,7 @@
 #include "print/PrintCommands.h"
 #include "support/FakeHost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,10 @@ private slots:
         CheckedBookletDlg dialog;
         QCOMPARE(dialog.windowTitle(), QString("Print Selection"));
         QCOMPARE(dialog.Find<QLineEdit>("puzzleCount")->text(), QString("1"));
+        // Its label names the field for a screen reader.
+        QCOMPARE(QAccessible::queryAccessibleInterface(dialog.Find<QLineEdit>("puzzleCount"))
+                     ->text(QAccessible::Name),
+                 QString("Number of puzzles you want to print"));
         for (const char* level : {"veryEasy", "easy", "medium", "hard", "veryHard"})
             QVERIFY(!dialog.Find<QCheckBox>(level)->isChecked());
         QCOMPARE(dialog.Find<QCheckBox>("hard")->text(), QString("Hard"));
