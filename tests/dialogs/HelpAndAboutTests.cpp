@@ -131,10 +131,8 @@ void HelpAndAboutTests::helpWindowFollowsLinksAndGoesBackAndHome() {
     window->GoHome();
     QCOMPARE(browser.source(), QUrl::fromLocalFile(folder + "/index.html"));
     QCOMPARE(window->windowTitle(), QString("Zentile Help"));
-
-    // Escape closes it from the page.
     QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(&browser, Qt::Key_Escape);
+    QTest::keyClick(&browser, Qt::Key_Escape); // closes it from the page
     QVERIFY(!window->isVisible());
 }
 

@@ -116,12 +116,9 @@ struct Board : test::PlayTable {
         case 3:
             RightClick(script.ConsumeIntegralInRange(0, 8), script.ConsumeIntegralInRange(0, 8));
             break;
-        case 4: {
-            const int32_t k = script.ConsumeIntegral<uint8_t>();
-            const int chord = script.ConsumeIntegralInRange(0, 7); // 0 Ctrl, 1 Ctrl+Shift
-            Key(k, {.ctrl = chord <= 1, .shift = chord == 1});
+        case 4:
+            Key(script.ConsumeIntegral<uint8_t>(), {script.ConsumeIntegralInRange(0, 7) == 0});
             break;
-        }
         case 5:
             if (!host.timers.empty()) {
                 auto timer = host.timers.begin();

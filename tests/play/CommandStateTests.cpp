@@ -201,7 +201,6 @@ TEST(CommandTable, KeysPromptsAndTooltipsAsThePlayerSeesThem) {
         if (!row.shortcut.empty()) {
             EXPECT_TRUE(shortcuts.insert(std::string(row.shortcut)).second) << row.shortcut;
         }
-    // No Ctrl+symbol among them: those keys set pencil marks.
     EXPECT_EQ(shortcuts, (std::set<std::string>{"F2", "F3", "F4", "F6", "Ctrl+Z", "Ctrl+F5",
                                                 "Ctrl+F8", "Ctrl+Shift+D", "Pause"}));
 }

@@ -2,7 +2,6 @@
 #include "support/PlayTable.h"
 
 #include <gtest/gtest.h>
-#include <utility>
 
 namespace zentile {
 namespace {
@@ -43,71 +42,24 @@ TEST(Keys, LetterGameTypesLettersAndDigitKeysOnlyPickUp) {
     EXPECT_EQ(t.Session().currentDigit, 0);
 }
 
-TEST(Keys, CtrlWithASymbolKeyTogglesItsPencilMarkAndTypesNothing) {
-    constexpr KeyModifiers ctrl{.ctrl = true};
-    for (const bool letters : {false, true}) {
-        Keyboard t(letters);
-        const int32_t key = letters ? t.Letter(3) : '3';
-        t.Key(key, ctrl);
-        EXPECT_EQ(t.open->value, 0) << letters;
-        EXPECT_EQ(t.open->pencilMarks, 1U << 3) << letters;
-        EXPECT_EQ(t.Session().statistics.pencilToggles, 1U) << letters;
-        EXPECT_EQ(t.game.undoLog.Size(), 1U) << letters; // undone as a right click is
-        t.Key(key, ctrl);
-        EXPECT_EQ(t.open->pencilMarks, 0U) << letters;
-        t.Key(kKeyDelete, ctrl);
-        EXPECT_EQ(t.Session().statistics.erasures, 0U) << letters;
-        // Moving the cursor with Ctrl held still moves it.
-        const int32_t column = t.Session().cursorColumn;
-        t.Key(kKeyRight, ctrl);
-        EXPECT_EQ(t.Session().cursorColumn, (column + 1) % 9) << letters;
-    }
-}
-
-TEST(Keys, TheReleaseOfACommandsCtrlKeyIsNoPencilMark) {
+TEST(Keys, CtrlWithASymbolKeyTogglesItsPencilMarkUnlessItIsACommandsKey) {
     Keyboard t(true);
-    t.game.symbols[1] = 'Z'; // a word that holds Z, whose Ctrl+Z is Undo
-    t.game.symbols[2] = 'D'; // and D, whose Ctrl+Shift+D shows the solutions
+    t.game.symbols[1] = 'Z'; // Ctrl+Z is Undo
+    t.game.symbols[2] = 'D'; // Ctrl+Shift+D shows the solutions
     t.Key('Z', {.ctrl = true});
     t.Key('D', {.ctrl = true, .shift = true});
-    EXPECT_EQ(t.open->pencilMarks, 0U);
-    t.Key('D', {.ctrl = true});
+    t.Key(kKeyDelete, {.ctrl = true});
+    t.Key('D', {.ctrl = true}); // as a right click does
+    EXPECT_EQ(t.open->value, 0);
     EXPECT_EQ(t.open->pencilMarks, 1U << 2);
-    // The editor has no pencil marks.
-    t.Session().state = GameState::Editing;
-    t.Key('D', {.ctrl = true});
-    EXPECT_EQ(t.open->pencilMarks, 1U << 2);
-    EXPECT_FALSE(t.open->given);
+    EXPECT_EQ(t.game.undoLog.Size(), 1U);
+    // Moving the cursor with Ctrl held still moves it.
+    const int32_t column = t.Session().cursorColumn;
+    t.Key(kKeyRight, {.ctrl = true});
+    EXPECT_EQ(t.Session().cursorColumn, (column + 1) % 9);
 }
 
-TEST(Keys, FocusShowsTheCursorWhereItWasOrAtTheTopLeftAndAClickMovesIt) {
-    PlayTable t;
-    t.controller.input.FocusIn();
-    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(0, 0));
-    t.StartGame(3);
-    t.Click(4, 6);
-    t.controller.input.FocusIn();
-    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(4, 6));
-    t.Key(kKeyHome);
-    t.controller.input.FocusIn();
-    EXPECT_EQ(std::pair(t.Session().cursorColumn, t.Session().cursorRow), std::pair(0, 0));
-}
-
-TEST(Keys, ThePauseKeyPausesAndContinuesAndItsReleaseDoesNotContinue) {
-    PlayTable t;
-    EXPECT_FALSE(t.Run(cmd::PauseGame));
-    t.StartGame(8);
-    ASSERT_TRUE(t.Run(cmd::PauseGame));
-    EXPECT_EQ(t.Session().state, GameState::Paused);
-    t.Key(kKeyPause);
-    EXPECT_EQ(t.Session().state, GameState::Paused);
-    ASSERT_TRUE(t.Run(cmd::PauseGame));
-    EXPECT_EQ(t.Session().state, GameState::Playing);
-    t.Session().state = GameState::Editing;
-    EXPECT_FALSE(t.Run(cmd::PauseGame));
-}
-
-TEST(Keys, OnlyNavigationKeysShowTheCursorAndPageKeysHideIt) {
+TEST(Keys, NavigationKeysAndTheFocusShowTheCursorAndPageKeysHideIt) {
     PlayTable t;
     t.StartGame(3);
     for (int32_t k : {int32_t{'5'}, int32_t{kKeyHome}, int32_t{kKeyEnd}, int32_t{kKeyDelete}}) {
@@ -121,8 +73,12 @@ TEST(Keys, OnlyNavigationKeysShowTheCursorAndPageKeysHideIt) {
         t.Key(k == kKeyPageUp ? kKeyPageDown : kKeyPageUp);
         EXPECT_EQ(t.Session().cursorColumn, -1) << k;
     }
-    // The numeric keypad and other keys have codes of their own and enter nothing.
+    // The focus shows a hidden cursor at the top left and leaves a shown one where it is.
+    t.controller.input.FocusIn();
     t.Key(kKeyDown);
+    t.controller.input.FocusIn();
+    EXPECT_EQ(t.Session().cursorRow, 1);
+    // The numeric keypad and other keys have codes of their own and enter nothing.
     t.Key(0x65); // keypad 5
     EXPECT_TRUE(t.game.undoLog.Empty());
 }
@@ -174,6 +130,7 @@ TEST(Input, WhileEditingClicksAndKeysPlaceClues) {
     EXPECT_FALSE(t.At(2, 3).given);
     t.Select(5);
     t.RightClick(4, 4); // no pencil marks in the editor
+    t.Key('5', {.ctrl = true});
     EXPECT_EQ(t.At(4, 4).pencilMarks, 0U);
     EXPECT_TRUE(t.game.undoLog.Empty());
     EXPECT_EQ(t.Session().statistics, PlayStatistics{});

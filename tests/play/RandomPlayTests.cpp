@@ -84,8 +84,7 @@ public:
             const int32_t k = Pick(0, 2) == 0   ? kKeys[Pick(0, kKeys.size() - 1)]
                               : Pick(0, 1) == 0 ? Pick('0', '9')
                                                 : Pick('A', 'Z');
-            const int32_t chord = Pick(0, 9); // 0 Ctrl, 1 Ctrl+Shift
-            Key(k, {.ctrl = chord <= 1, .shift = chord == 1});
+            Key(k, {.ctrl = Pick(0, 9) == 0});
             break;
         }
         case 5: // a player who knows the answer, erasing a wrong entry first

@@ -48,9 +48,8 @@ private slots:
         CheckedBookletDlg dialog;
         QCOMPARE(dialog.windowTitle(), QString("Print Selection"));
         QCOMPARE(dialog.Find<QLineEdit>("puzzleCount")->text(), QString("1"));
-        // Its label names the field for a screen reader.
         QCOMPARE(QAccessible::queryAccessibleInterface(dialog.Find<QLineEdit>("puzzleCount"))
-                     ->text(QAccessible::Name),
+                     ->text(QAccessible::Name), // from its label
                  QString("Number of puzzles you want to print"));
         for (const char* level : {"veryEasy", "easy", "medium", "hard", "veryHard"})
             QVERIFY(!dialog.Find<QCheckBox>(level)->isChecked());
