@@ -3,6 +3,7 @@
 #include "ui/KeyMapping.h"
 
 #include <QFrame>
+#include <QHash>
 
 namespace zentile {
 
@@ -39,6 +40,8 @@ private:
     GameController& controller;
     // Whether key events carry the keys' places, read once: the platform does not change.
     const ScanCodes scanCodes;
+    // The modifiers held when each key went down: Ctrl is often let go before the key.
+    QHash<int, Qt::KeyboardModifiers> pressedWith;
 };
 
 } // namespace zentile
