@@ -22,7 +22,7 @@ enum KeyCode : int32_t {
     kKeyDelete = 0x2E,
 };
 
-// The modifier keys held when a key is released.
+// The modifier keys held with a key: those held when it went down, or at its release.
 struct KeyModifiers {
     bool ctrl = false;
     bool shift = false;
