@@ -73,10 +73,9 @@ TEST(Keys, NavigationKeysAndTheFocusShowTheCursorAndPageKeysHideIt) {
         t.Key(k == kKeyPageUp ? kKeyPageDown : kKeyPageUp);
         EXPECT_EQ(t.Session().cursorColumn, -1) << k;
     }
-    // The focus shows a hidden cursor at the top left and leaves a shown one where it is.
-    t.controller.input.FocusIn();
+    t.controller.input.FocusIn(); // shows the hidden cursor at the top left
     t.Key(kKeyDown);
-    t.controller.input.FocusIn();
+    t.controller.input.FocusIn(); // leaves a shown one where it is
     EXPECT_EQ(t.Session().cursorRow, 1);
     // The numeric keypad and other keys have codes of their own and enter nothing.
     t.Key(0x65); // keypad 5
