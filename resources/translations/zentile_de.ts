@@ -380,6 +380,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Total Time</source>
         <translation>Gesamtzeit</translation>
     </message>
+    <message>
+        <source>Best Results: %1</source>
+        <translation>Bestenliste: %1</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -563,6 +567,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>PAUSED</source>
         <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>%1 wählen</translation>
     </message>
 </context>
 </TS>

@@ -380,6 +380,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Total Time</source>
         <translation>Temps total</translation>
     </message>
+    <message>
+        <source>Best Results: %1</source>
+        <translation>Meilleurs temps&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -563,6 +567,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>PAUSED</source>
         <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Choisir %1</translation>
     </message>
 </context>
 </TS>

@@ -64,8 +64,10 @@ BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget
     : QWidget(parent), level(level), resultsText(std::move(resultsText)),
       view(new QPlainTextEdit(this)) {
     view->setReadOnly(true);
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Reached with Tab and read line by line with the arrow keys, as a screen reader does.
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view->setTabChangesFocus(true);
+    view->setAccessibleName(dialog_text::Text(dialog_text::kBestResultsName).arg(LevelText(level)));
     view->setFrameShape(QFrame::NoFrame);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The page is made as large as the longest list, so there is nothing to scroll to.

@@ -30,6 +30,8 @@ inline constexpr char kTimedGameNote[] =
     QT_TRANSLATE_NOOP("Dialogs", "Display the time on the status bar");
 
 inline constexpr char kBestResultsTitle[] = QT_TRANSLATE_NOOP("Dialogs", "Best Results");
+// The name a screen reader gives a level's table, with the level.
+inline constexpr char kBestResultsName[] = QT_TRANSLATE_NOOP("Dialogs", "Best Results: %1");
 inline constexpr char kResetResults[] = QT_TRANSLATE_NOOP("Dialogs", "Reset Results");
 inline constexpr char kResetQuestion[] =
     QT_TRANSLATE_NOOP("Dialogs", "Are you sure you want to reset the best results list?");

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -52,6 +53,7 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
                                           &QTextBrowser::forward);
     toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
                        dialog_text::Text(dialog_text::kHelpHome), this, &HelpWindow::GoHome);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);

@@ -29,6 +29,8 @@ bool RuleHolds(EnableRule rule, const Game& game) {
         return playing && game.session.branchOpen;
     case EnableRule::PlayingOrEditing:
         return playing || state == GameState::Editing;
+    case EnableRule::InGame:
+        return game.session.InGame();
     }
     return false;
 }

@@ -35,6 +35,7 @@ inline constexpr CommandId PrintCurrentPuzzle = 32846;
 inline constexpr CommandId PrintBooklet = 32847;
 inline constexpr CommandId GameNumber = 32849;
 inline constexpr CommandId Options = 32850;
+inline constexpr CommandId PauseGame = 32851;
 inline constexpr CommandId About = 57664;
 inline constexpr CommandId Exit = 57665;
 inline constexpr CommandId HelpContents = 57670;

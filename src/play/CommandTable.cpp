@@ -120,6 +120,9 @@ constexpr std::array kCommands = {
     // A hidden switch: a key, no menu item, no button.
     CommandRow{cmd::RevealToggle, "", "", "Ctrl+Shift+D", -1, "", "", Always, CR::None,
                [](GameController& c, CommandId) { c.assistance.ToggleRevealSolutions(); }},
+    // The click on the time pane, and its key.
+    CommandRow{cmd::PauseGame, "", "", "Pause", -1, "", "", InGame, CR::None,
+               [](GameController& c, CommandId) { c.session.PauseOrContinue(); }},
 };
 
 constexpr MenuItem Begin(std::string_view title) {

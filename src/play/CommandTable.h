@@ -21,6 +21,7 @@ enum class EnableRule : uint8_t {
     PlayingNoBranch,  // Playing and no branch open
     PlayingInBranch,  // Playing and a branch open
     PlayingOrEditing, // the digit buttons
+    InGame,           // Playing or Paused
 };
 
 // When an enabled command shows its check mark or pressed look; a disabled one never does.

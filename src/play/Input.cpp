@@ -3,7 +3,10 @@
 #include "model/CellOperations.h"
 #include "model/Game.h"
 #include "model/Host.h"
-#include "play/KeyCodes.h"
+#include "play/CommandTable.h"
+
+#include <algorithm>
+#include <string>
 
 namespace zentile {
 
@@ -12,6 +15,14 @@ namespace {
 bool IsNavigationKey(int32_t k) {
     return k == kKeyUp || k == kKeyDown || k == kKeyLeft || k == kKeyRight || k == kKeyPageUp ||
            k == kKeyPageDown;
+}
+
+// Whether the key with Ctrl (and Shift) held runs a command, as Ctrl+Z does.
+bool IsCommandKey(int32_t k, KeyModifiers held) {
+    std::string chord = held.shift ? "Ctrl+Shift+" : "Ctrl+";
+    chord += static_cast<char>(k);
+    return std::ranges::any_of(CommandTable(),
+                               [&chord](const CommandRow& row) { return row.shortcut == chord; });
 }
 
 } // namespace
@@ -35,14 +46,14 @@ void Input::LeftButtonDown(int32_t x, int32_t y) {
     GameSession& session = game.session;
     if (session.state != GameState::Playing && session.state != GameState::Editing) return;
     Cell& cell = game.grid.At(position->column, position->row);
+    // The keyboard goes on from the clicked cell.
+    session.cursorColumn = position->column;
+    session.cursorRow = position->row;
     // Clicking a filled cell with a digit (or nothing) selected picks its digit up.
-    if (const int32_t shown = cell.ShownDigit(); session.currentDigit != 0 && shown != 0) {
+    if (const int32_t shown = cell.ShownDigit(); session.currentDigit != 0 && shown != 0)
         session.currentDigit = shown;
-        host.Repaint();
-        return;
-    }
-    if (session.currentDigit == -1) return;
-    Enter(cell, session.currentDigit);
+    else if (session.currentDigit != -1)
+        Enter(cell, session.currentDigit);
     host.Repaint();
 }
 
@@ -55,7 +66,9 @@ void Input::RightButtonDown(int32_t x, int32_t y) {
     host.Repaint();
 }
 
-void Input::KeyReleased(int32_t k, bool ctrlHeld) {
+void Input::KeyReleased(int32_t k, KeyModifiers held) {
+    // The key's press has paused the game or let it continue.
+    if (k == kKeyPause) return;
     if (ResumeIfPaused()) return;
     GameSession& session = game.session;
     if (session.state != GameState::Playing && session.state != GameState::Editing) return;
@@ -102,12 +115,22 @@ void Input::KeyReleased(int32_t k, bool ctrlHeld) {
     }
 
     Cell& cell = game.grid.At(session.cursorColumn, session.cursorRow);
-    // The release of a Ctrl combination (Ctrl+Z, Ctrl+Shift+D) is not typing.
-    if (digit >= 0 && !ctrlHeld) Enter(cell, digit);
+    if (digit >= 0 && !held.ctrl)
+        Enter(cell, digit);
+    else if (digit > 0 && session.state == GameState::Playing && !IsCommandKey(k, held))
+        TogglePencilMark(game, cell, digit); // as a right click does
     if (k == kKeyEnter || (k >= '1' && k <= '9')) {
         if (const int32_t shown = cell.ShownDigit(); shown != 0 && session.currentDigit != 0)
             session.currentDigit = shown;
     }
+    host.Repaint();
+}
+
+void Input::FocusIn() {
+    GameSession& session = game.session;
+    if (session.cursorColumn != -1) return;
+    session.cursorColumn = 0;
+    session.cursorRow = 0;
     host.Repaint();
 }
 

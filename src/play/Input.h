@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/CommandIds.h"
+#include "play/KeyCodes.h"
 
 #include <cstdint>
 
@@ -19,9 +20,11 @@ public:
     // Mouse presses at view pixels; a point outside the grid is ignored.
     void LeftButtonDown(int32_t x, int32_t y);
     void RightButtonDown(int32_t x, int32_t y);
-    // A key released in the game view (KeyCodes.h). A release while Ctrl is held belongs to a
-    // key combination and enters nothing.
-    void KeyReleased(int32_t keyCode, bool ctrlHeld);
+    // A key released in the game view (KeyCodes.h). With Ctrl held a symbol key toggles its
+    // pencil mark instead of entering it, unless Ctrl with it is a command's key (Undo).
+    void KeyReleased(int32_t keyCode, KeyModifiers held = {});
+    // The view got the keyboard focus: the cursor shows where it was, or at the top left.
+    void FocusIn();
     // The toolbar's eraser and nine digit buttons.
     void DigitButton(CommandId id);
 

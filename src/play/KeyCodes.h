@@ -10,6 +10,7 @@ namespace zentile {
 enum KeyCode : int32_t {
     kKeyBackspace = 0x08,
     kKeyEnter = 0x0D,
+    kKeyPause = 0x13,
     kKeyPageUp = 0x21,
     kKeyPageDown = 0x22,
     kKeyEnd = 0x23,
@@ -19,6 +20,12 @@ enum KeyCode : int32_t {
     kKeyRight = 0x27,
     kKeyDown = 0x28,
     kKeyDelete = 0x2E,
+};
+
+// The modifier keys held with a key: those held when it went down, or at its release.
+struct KeyModifiers {
+    bool ctrl = false;
+    bool shift = false;
 };
 
 } // namespace zentile

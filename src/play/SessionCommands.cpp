@@ -18,6 +18,10 @@ void SessionCommands::New() {
     host.Repaint();
 }
 
+void SessionCommands::PauseOrContinue() {
+    if (TogglePause(game.session, host.Now())) host.Repaint();
+}
+
 void SessionCommands::OnPuzzleSolved() {
     // The message is handled later than it was posted; whatever came in between (another
     // game started, a cell erased) must not be taken for a solved puzzle.

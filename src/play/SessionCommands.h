@@ -16,6 +16,8 @@ public:
 
     // Asks before replacing a game on the board, then starts a random game number.
     void New();
+    // Pauses a running game or lets a paused one continue, whether timed or not.
+    void PauseOrContinue();
     // The grid is complete: a timed database game goes to the best results, the clock stops
     // at the final time and the player is congratulated.
     void OnPuzzleSolved();

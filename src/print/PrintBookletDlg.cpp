@@ -62,7 +62,9 @@ PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
 
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(typeGroup);
-    rightColumn->addWidget(new QLabel(PrintText(kBookletCountLabel), this), 0, Qt::AlignHCenter);
+    auto* countLabel = new QLabel(PrintText(kBookletCountLabel), this);
+    countLabel->setBuddy(countEdit); // which names the field
+    rightColumn->addWidget(countLabel, 0, Qt::AlignHCenter);
     rightColumn->addWidget(countEdit, 0, Qt::AlignHCenter);
     rightColumn->addWidget(new QLabel(PrintText(kBookletCountNote), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(solutionsBox, 0, Qt::AlignHCenter);

@@ -48,6 +48,11 @@ QPoint CChildView::ClientPoint(const QPointF& widgetPoint) const {
 }
 
 bool CChildView::event(QEvent* event) {
+    // Every press is offered here first, also one that a shortcut then takes (Ctrl+Z).
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat()) pressedWith.insert(key->key(), key->modifiers());
+    }
     if (event->type() == QtHost::kPuzzleSolvedEvent) {
         controller.OnPuzzleSolved();
         emit inputHandled();
@@ -86,9 +91,16 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CChildView::keyReleaseEvent(QKeyEvent* event) {
     // A held key enters its digit once.
     if (event->isAutoRepeat()) return;
+    const Qt::KeyboardModifiers modifiers = pressedWith.take(event->key()) | event->modifiers();
     controller.input.KeyReleased(GameKeyCode(*event, scanCodes),
-                                 event->modifiers().testFlag(Qt::ControlModifier));
+                                 {.ctrl = modifiers.testFlag(Qt::ControlModifier),
+                                  .shift = modifiers.testFlag(Qt::ShiftModifier)});
     emit inputHandled();
+}
+
+void CChildView::focusInEvent(QFocusEvent* event) {
+    controller.input.FocusIn();
+    QFrame::focusInEvent(event);
 }
 
 } // namespace zentile

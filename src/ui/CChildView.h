@@ -3,6 +3,7 @@
 #include "ui/KeyMapping.h"
 
 #include <QFrame>
+#include <QHash>
 
 namespace zentile {
 
@@ -28,6 +29,8 @@ protected:
     // The second press of a double click counts for nothing.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The keyboard cursor shows as soon as the keys come here.
+    void focusInEvent(QFocusEvent* event) override;
     // Tab and Backtab are keys of the view like any other, not focus moves.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -37,6 +40,8 @@ private:
     GameController& controller;
     // Whether key events carry the keys' places, read once: the platform does not change.
     const ScanCodes scanCodes;
+    // The modifiers held when each key went down: Ctrl is often let go before the key.
+    QHash<int, Qt::KeyboardModifiers> pressedWith;
 };
 
 } // namespace zentile

@@ -7,6 +7,7 @@
 #include "ui/CChildView.h"
 #include "ui/CSudokuStatusBar.h"
 #include "ui/QtText.h"
+#include "ui/UiTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,10 +43,8 @@ CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
     setStatusBar(status);
 
     connect(view, &CChildView::inputHandled, this, &CMainFrame::RefreshCommandStates);
-    connect(status, &CSudokuStatusBar::pauseToggled, this, [this] {
-        Redraw();
-        RefreshCommandStates();
-    });
+    connect(status, &CSudokuStatusBar::timePaneClicked, this,
+            [this] { RunCommand(cmd::PauseGame); });
     RefreshCommandStates();
 }
 
@@ -110,14 +109,17 @@ void CMainFrame::CreateToolBar() {
     for (const CommandId id : ToolbarButtons()) {
         if (QAction* action = Action(id)) {
             toolBar->addAction(action);
+            QWidget* button = toolBar->widgetForAction(action);
             // A button without a prompt says so itself: Qt sends no prompt for it.
-            if (action->statusTip().isEmpty())
-                toolBar->widgetForAction(action)->installEventFilter(this);
+            if (action->statusTip().isEmpty()) button->installEventFilter(this);
+            // A button is named by its text, and the eraser has only its tooltip.
+            if (action->text().isEmpty()) button->setAccessibleName(action->toolTip());
         } else {
             toolBar->addSeparator();
         }
     }
     addToolBar(Qt::TopToolBarArea, toolBar);
+    ShowSymbolsOnToolbar(kClassicSymbols);
 }
 
 QAction* CMainFrame::Action(CommandId id) const {
@@ -143,7 +145,11 @@ void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
     for (int32_t k = 1; k <= 9; ++k) {
         QAction* action = Action(static_cast<CommandId>(cmd::Erase + k));
         const auto image = ToolbarImages::SymbolImage(symbols[k]);
-        if (action != nullptr && image) action->setIcon(images.Icon(*image));
+        if (action == nullptr || !image) continue;
+        action->setIcon(images.Icon(*image));
+        // Named after what its picture shows.
+        toolBar->widgetForAction(action)->setAccessibleName(
+            ui_text::Text(ui_text::kSelectSymbol).arg(QLatin1Char(symbols[k])));
     }
 }
 

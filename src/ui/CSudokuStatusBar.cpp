@@ -59,6 +59,9 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     number = AddPane(GamePaneSizing(), {});
     time = AddPane(QLatin1String(ui_text::kTimePaneSizing), TimePaneTexts());
     time->installEventFilter(this);
+    // Named once: a label without a name is named by its text, which would be announced anew
+    // with every tick.
+    time->setAccessibleName(ui_text::Text(ui_text::kTimePaneName));
 }
 
 QLabel* CSudokuStatusBar::AddPane(const QString& sizingText, const QStringList& alsoFits) {
@@ -123,7 +126,7 @@ void CSudokuStatusBar::ClockTick() {
 bool CSudokuStatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == time && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (TogglePause(game.session, host.Now())) emit pauseToggled();
+        emit timePaneClicked();
         return true;
     }
     return QStatusBar::eventFilter(watched, event);

@@ -11,8 +11,8 @@ struct Game;
 class Host;
 
 // The status bar: the message pane ("Ready" or the prompt of a menu item or toolbar button),
-// then the level, game number and time panes. A click on the time pane pauses the game or
-// lets it continue.
+// then the level, game number and time panes. A click on the time pane asks to pause the game
+// or let it continue.
 class CSudokuStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -35,8 +35,8 @@ public:
     void ClockTick();
 
 signals:
-    // The time pane paused the game or let it continue; the whole window is to be redrawn.
-    void pauseToggled();
+    // The time pane was clicked: the game is to pause or continue.
+    void timePaneClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

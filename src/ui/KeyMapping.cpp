@@ -12,7 +12,7 @@ namespace zentile {
 
 namespace {
 
-constexpr std::array<std::pair<int, int32_t>, 12> kNamedKeys = {{
+constexpr std::array<std::pair<int, int32_t>, 13> kNamedKeys = {{
     {Qt::Key_Backspace, kKeyBackspace},
     {Qt::Key_Return, kKeyEnter},
     {Qt::Key_Enter, kKeyEnter},
@@ -25,6 +25,7 @@ constexpr std::array<std::pair<int, int32_t>, 12> kNamedKeys = {{
     {Qt::Key_Right, kKeyRight},
     {Qt::Key_Down, kKeyDown},
     {Qt::Key_Delete, kKeyDelete},
+    {Qt::Key_Pause, kKeyPause},
 }};
 
 // XKB keycodes (the evdev code plus 8) of the keys' places on a standard keyboard: the top

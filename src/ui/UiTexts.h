@@ -15,6 +15,9 @@ inline constexpr char kNoGameNumber[] = " ";
 inline constexpr char kPause[] = QT_TRANSLATE_NOOP("Window", "Pause");
 inline constexpr char kPaused[] = QT_TRANSLATE_NOOP("Window", "PAUSED");
 inline constexpr char kNoTime[] = " "; // the time pane of an untimed game
+inline constexpr char kTimePaneName[] = QT_TRANSLATE_NOOP("Window", "Time");
+// The name a screen reader gives a toolbar symbol button, with its symbol.
+inline constexpr char kSelectSymbol[] = QT_TRANSLATE_NOOP("Window", "Select %1");
 
 // The level, game and time panes start with these and are as wide as them: the level pane's
 // prefix and first level name followed by these blanks, the game format with this number.

@@ -7,6 +7,7 @@
 #include "store/MemorySettingsStore.h"
 #include "store/StoreTexts.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -295,7 +296,14 @@ void BestResultsSheetTests::escapeAsksTheResetQuestion() {
     QStringList questions;
     bool openAfterNo = false;
     ModalScript script;
-    script.On<CBestResultsSheet>([&](CBestResultsSheet& sheet) { PressEscape(sheet); })
+    QString table; // the name of what Tab reaches; Escape there still asks
+    script
+        .On<CBestResultsSheet>([&](CBestResultsSheet& sheet) {
+            QTest::keyClick(sheet.Tabs()->tabBar(), Qt::Key_Tab);
+            table = QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                        ->text(QAccessible::Name);
+            PressEscape(sheet);
+        })
         .On<QMessageBox>([&](QMessageBox& box) {
             // Escape then Return: No is the default, so nothing is lost.
             questions << box.text();
@@ -314,6 +322,7 @@ void BestResultsSheetTests::escapeAsksTheResetQuestion() {
 
     QVERIFY2(script.Finished(), script.Failures());
     QVERIFY(openAfterNo);
+    QCOMPARE(table, QString("Best Results: Very Easy"));
     QCOMPARE(questions, QStringList(2, "Are you sure you want to reset the best results list?"));
     for (int level = 0; level < kLevels; ++level) QVERIFY(lists.table.List(level) == ResultList{});
 }

@@ -131,6 +131,9 @@ void HelpAndAboutTests::helpWindowFollowsLinksAndGoesBackAndHome() {
     window->GoHome();
     QCOMPARE(browser.source(), QUrl::fromLocalFile(folder + "/index.html"));
     QCOMPARE(window->windowTitle(), QString("Zentile Help"));
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(&browser, Qt::Key_Escape); // closes it from the page
+    QVERIFY(!window->isVisible());
 }
 
 void HelpAndAboutTests::helpAgainBringsTheSameWindowHome() {

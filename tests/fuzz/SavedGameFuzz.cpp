@@ -117,7 +117,7 @@ struct Board : test::PlayTable {
             RightClick(script.ConsumeIntegralInRange(0, 8), script.ConsumeIntegralInRange(0, 8));
             break;
         case 4:
-            Key(script.ConsumeIntegral<uint8_t>(), script.ConsumeIntegralInRange(0, 7) == 0);
+            Key(script.ConsumeIntegral<uint8_t>(), {script.ConsumeIntegralInRange(0, 7) == 0});
             break;
         case 5:
             if (!host.timers.empty()) {

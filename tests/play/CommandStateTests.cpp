@@ -53,9 +53,10 @@ TEST(CommandState, AtStartUpOnlyTheGameIndependentCommandsAreEnabled) {
 TEST(CommandState, FollowsTheGameThroughItsStates) {
     BoundTable t;
     t.StartGame(100);
-    const std::set<CommandId> playing = Union(
-        Union(kAlways, Digits()), {cmd::New, cmd::CreateGame, cmd::ShowHint, cmd::SolvePuzzle,
-                                   cmd::ShowMisplaced, cmd::HidePencilMarks, cmd::StartBranch});
+    const std::set<CommandId> playing =
+        Union(Union(kAlways, Digits()),
+              {cmd::New, cmd::CreateGame, cmd::ShowHint, cmd::SolvePuzzle, cmd::ShowMisplaced,
+               cmd::HidePencilMarks, cmd::StartBranch, cmd::PauseGame});
     EXPECT_EQ(t.EnabledSet(), playing);
 
     Cell* empty = t.FirstEmpty();
@@ -69,7 +70,7 @@ TEST(CommandState, FollowsTheGameThroughItsStates) {
     EXPECT_EQ(t.EnabledSet(), inBranch); // the log was emptied: no Undo
 
     ASSERT_TRUE(Pause(t.Session(), t.host.now));
-    EXPECT_EQ(t.EnabledSet(), Union(kAlways, {cmd::New}));
+    EXPECT_EQ(t.EnabledSet(), Union(kAlways, {cmd::New, cmd::PauseGame}));
 
     t.Session().state = GameState::Editing; // as the editor leaves it
     EXPECT_EQ(t.EnabledSet(),
@@ -152,7 +153,7 @@ TEST(CommandDispatcher, ADisabledCommandIsNotCarriedOut) {
 TEST(CommandTable, EveryNumberOnceAndMenusAndToolbarPointIntoTheTable) {
     std::set<CommandId> ids;
     for (const CommandRow& row : CommandTable()) EXPECT_TRUE(ids.insert(row.id).second) << row.id;
-    EXPECT_EQ(ids.size(), 36U);
+    EXPECT_EQ(ids.size(), 37U);
 
     std::set<CommandId> inMenus;
     int depth = 0;
@@ -201,7 +202,7 @@ TEST(CommandTable, KeysPromptsAndTooltipsAsThePlayerSeesThem) {
             EXPECT_TRUE(shortcuts.insert(std::string(row.shortcut)).second) << row.shortcut;
         }
     EXPECT_EQ(shortcuts, (std::set<std::string>{"F2", "F3", "F4", "F6", "Ctrl+Z", "Ctrl+F5",
-                                                "Ctrl+F8", "Ctrl+Shift+D"}));
+                                                "Ctrl+F8", "Ctrl+Shift+D", "Pause"}));
 }
 
 } // namespace

@@ -83,6 +83,7 @@ TEST(Play, DigitsByClickAndKeyWithPickUpAndEraser) {
     EXPECT_EQ(t.Session().currentDigit, given->solution);
 
     // Keyboard: the first arrow shows the cursor at the top left, then it moves and wraps.
+    t.Key(kKeyHome); // hides the cursor the clicks have moved
     t.Key('5');
     EXPECT_EQ(t.Session().cursorColumn, -1);
     t.Key(kKeyLeft);

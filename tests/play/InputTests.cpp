@@ -42,23 +42,24 @@ TEST(Keys, LetterGameTypesLettersAndDigitKeysOnlyPickUp) {
     EXPECT_EQ(t.Session().currentDigit, 0);
 }
 
-TEST(Keys, AKeyReleasedWithCtrlHeldEntersNothing) {
+TEST(Keys, CtrlWithASymbolKeyTogglesItsPencilMarkUnlessItIsACommandsKey) {
     Keyboard t(true);
-    // In the letter game the release of Ctrl+<letter> must not type that letter.
-    t.Key(t.Letter(t.open->solution), true);
+    t.game.symbols[1] = 'Z'; // Ctrl+Z is Undo
+    t.game.symbols[2] = 'D'; // Ctrl+Shift+D shows the solutions
+    t.Key('Z', {.ctrl = true});
+    t.Key('D', {.ctrl = true, .shift = true});
+    t.Key(kKeyDelete, {.ctrl = true});
+    t.Key('D', {.ctrl = true}); // as a right click does
     EXPECT_EQ(t.open->value, 0);
-    EXPECT_TRUE(t.game.undoLog.Empty());
-    t.Key(t.Letter(t.open->solution));
-    ASSERT_EQ(t.open->value, t.open->solution);
-    t.Key(kKeyDelete, true);
-    EXPECT_EQ(t.open->value, t.open->solution);
+    EXPECT_EQ(t.open->pencilMarks, 1U << 2);
+    EXPECT_EQ(t.game.undoLog.Size(), 1U);
     // Moving the cursor with Ctrl held still moves it.
     const int32_t column = t.Session().cursorColumn;
-    t.Key(kKeyRight, true);
+    t.Key(kKeyRight, {.ctrl = true});
     EXPECT_EQ(t.Session().cursorColumn, (column + 1) % 9);
 }
 
-TEST(Keys, OnlyNavigationKeysShowTheCursorAndPageKeysHideIt) {
+TEST(Keys, NavigationKeysAndTheFocusShowTheCursorAndPageKeysHideIt) {
     PlayTable t;
     t.StartGame(3);
     for (int32_t k : {int32_t{'5'}, int32_t{kKeyHome}, int32_t{kKeyEnd}, int32_t{kKeyDelete}}) {
@@ -72,8 +73,11 @@ TEST(Keys, OnlyNavigationKeysShowTheCursorAndPageKeysHideIt) {
         t.Key(k == kKeyPageUp ? kKeyPageDown : kKeyPageUp);
         EXPECT_EQ(t.Session().cursorColumn, -1) << k;
     }
-    // The numeric keypad and other keys have codes of their own and enter nothing.
+    t.controller.input.FocusIn(); // shows the hidden cursor at the top left
     t.Key(kKeyDown);
+    t.controller.input.FocusIn(); // leaves a shown one where it is
+    EXPECT_EQ(t.Session().cursorRow, 1);
+    // The numeric keypad and other keys have codes of their own and enter nothing.
     t.Key(0x65); // keypad 5
     EXPECT_TRUE(t.game.undoLog.Empty());
 }
@@ -115,16 +119,17 @@ TEST(Input, WhileEditingClicksAndKeysPlaceClues) {
     t.Click(2, 3);
     EXPECT_TRUE(t.At(2, 3).given);
     EXPECT_EQ(t.At(2, 3).solution, 6);
-    t.Key(kKeyRight);
+    t.Key(kKeyRight); // from the clicked cell
     t.Key('8');
-    EXPECT_EQ(t.At(0, 0).solution, 8);
+    EXPECT_EQ(t.At(3, 3).solution, 8);
     t.Key(kKeyDelete);
-    EXPECT_FALSE(t.At(0, 0).given);
+    EXPECT_FALSE(t.At(3, 3).given);
     t.Select(0);
     t.Click(2, 3);
     EXPECT_FALSE(t.At(2, 3).given);
     t.Select(5);
     t.RightClick(4, 4); // no pencil marks in the editor
+    t.Key('5', {.ctrl = true});
     EXPECT_EQ(t.At(4, 4).pencilMarks, 0U);
     EXPECT_TRUE(t.game.undoLog.Empty());
     EXPECT_EQ(t.Session().statistics, PlayStatistics{});

@@ -84,7 +84,7 @@ public:
             const int32_t k = Pick(0, 2) == 0   ? kKeys[Pick(0, kKeys.size() - 1)]
                               : Pick(0, 1) == 0 ? Pick('0', '9')
                                                 : Pick('A', 'Z');
-            Key(k, Pick(0, 9) == 0);
+            Key(k, {.ctrl = Pick(0, 9) == 0});
             break;
         }
         case 5: // a player who knows the answer, erasing a wrong entry first

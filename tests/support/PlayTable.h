@@ -56,7 +56,7 @@ struct PlayTable {
     void RightClick(int32_t column, int32_t row) {
         controller.input.RightButtonDown(X(column), Y(row));
     }
-    void Key(int32_t code, bool ctrl = false) { controller.input.KeyReleased(code, ctrl); }
+    void Key(int32_t code, KeyModifiers held = {}) { controller.input.KeyReleased(code, held); }
     bool Run(CommandId id) { return controller.commands.Execute(id); }
     bool Enabled(CommandId id) { return controller.commands.IsEnabled(id); }
     bool Checked(CommandId id) { return controller.commands.IsChecked(id); }

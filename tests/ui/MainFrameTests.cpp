@@ -221,6 +221,7 @@ private slots:
             {cmd::Erase, "Erase"}};
         for (const auto& [id, tip] : tips)
             QCOMPARE(bar.widgetForAction(Action(id))->toolTip(), tip);
+        QCOMPARE(AccessibleName(bar.widgetForAction(Action(cmd::Erase))), QStringLiteral("Erase"));
         QCOMPARE(Action(cmd::Erase)->statusTip(), QStringLiteral("Erase the cell"));
 
         // Images 0..7 for the commands, 8.. for the digits, each sharp at twice the density.
@@ -280,6 +281,8 @@ private slots:
         const SymbolSet& letters = game->Game().symbols;
         QVERIFY(letters[1] >= 'A' && letters[1] <= 'Z');
         for (int k = 1; k <= 9; ++k) QCOMPARE(SymbolButtonImage(k), StripImage(letters[k] - 48, 1));
+        QCOMPARE(AccessibleName(game->Frame().ToolBar().widgetForAction(Action(cmd::Digit9))),
+                 QStringLiteral("Select ") + QLatin1Char(letters[9]));
 
         game->Game().options.NumberGame = true;
         MessageBoxAnswerer yes({QMessageBox::Yes});

@@ -282,7 +282,7 @@ private slots:
         game->Key(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
 
         game->Frame().RunCommand(cmd::New);
-        game->Key(Qt::Key_Down);
+        QCOMPARE(game->Session().cursorRow, 0); // shown at the top left with the focus
         game->Key(Qt::Key_Right);
         game->Key(Qt::Key_Right);
         game->Key(Qt::Key_Right);

@@ -76,6 +76,7 @@ private slots:
         now += 65;
         Tick();
         QCOMPARE(Pane(CSudokuStatusBar::TimePane), QStringLiteral("   01:05"));
+        QCOMPARE(AccessibleName(Status().PaneLabel(CSudokuStatusBar::TimePane)), QString("Time"));
 
         std::vector<Cell*> open = OpenCells();
         QVERIFY(open.size() > 10);
@@ -115,7 +116,7 @@ private slots:
     void theTimePanePausesAndTheClockBlinks() {
         game->Frame().RunCommand(cmd::New);
         now += 10 * 60 + 7;
-        ClickTimePane();
+        game->Key(Qt::Key_Pause); // as a click on the time pane; its release does not continue
         GameSession& session = game->Session();
         QCOMPARE(session.state, GameState::Paused);
         QVERIFY(!Enabled(cmd::ShowHint) && !Enabled(cmd::Undo) && !Enabled(cmd::SolvePuzzle));
@@ -147,10 +148,11 @@ private slots:
         game->Frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&game->Frame()));
 
-        // The first key only lets the game continue: the cursor does not appear.
+        // The first key only lets the game continue: the cursor does not move.
+        const int column = session.cursorColumn;
         game->Key(Qt::Key_Right);
         QCOMPARE(session.state, GameState::Playing);
-        QCOMPARE(session.cursorColumn, -1);
+        QCOMPARE(session.cursorColumn, column);
 
         // An untimed game shows no time and does not pause when minimised; the time pane still
         // pauses it.
@@ -224,8 +226,8 @@ private slots:
     void keysOnTheView() {
         game->Frame().RunCommand(cmd::New);
         GameSession& session = game->Session();
-        // The cursor wraps from column 0 to 8 and from row 0 to 8.
-        game->Key(Qt::Key_Up);
+        // The focus has shown the cursor at the top left; it wraps from column 0 to 8 and from
+        // row 0 to 8.
         QCOMPARE(session.cursorColumn, 0);
         game->Key(Qt::Key_Left);
         game->Key(Qt::Key_Up);
@@ -248,8 +250,14 @@ private slots:
 
         game->Key(static_cast<Qt::Key>(Qt::Key_0 + cell.solution));
         QCOMPARE(cell.value, cell.solution);
+        // Ctrl and a digit make a mark, also when Ctrl is let go first.
+        const auto digit = static_cast<Qt::Key>(Qt::Key_0 + cell.solution);
+        QTest::keyPress(game->Frame().windowHandle(), digit, Qt::ControlModifier);
+        QTest::keyRelease(game->Frame().windowHandle(), digit);
+        QCOMPARE(cell.pencilMarks, 1u << cell.solution);
         game->Key(Qt::Key_Z, Qt::ControlModifier); // Undo, and its release types nothing
-        QCOMPARE(cell.value, 0);
+        game->Key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(cell.value == 0 && cell.pencilMarks == 0);
         game->Key(Qt::Key_Backspace);
         QCOMPARE(session.statistics.erasures, 1u);
     }
@@ -333,7 +341,7 @@ private slots:
         QKeyEvent offscreen = release(Qt::Key_Ampersand, "&", 10);
         QApplication::sendEvent(&game->View(), &offscreen); // this platform's keycodes are unread
         QCOMPARE(cell.value, 0);
-        input.KeyReleased(GameKeyCode(frenchKey(cell.solution), ScanCodes::Xkb), false);
+        input.KeyReleased(GameKeyCode(frenchKey(cell.solution), ScanCodes::Xkb));
         QCOMPARE(cell.value, cell.solution);
 
         game->Game().options.NumberGame = false;
@@ -344,8 +352,7 @@ private slots:
         Cell& lettered = *OpenCells()[0];
         MoveCursorTo(lettered.column, lettered.row);
         input.KeyReleased(
-            GameKeyCode(russianKey(game->Game().symbols[lettered.solution]), ScanCodes::Xkb),
-            false);
+            GameKeyCode(russianKey(game->Game().symbols[lettered.solution]), ScanCodes::Xkb));
         QCOMPARE(lettered.value, lettered.solution);
     }
 

@@ -6,6 +6,7 @@
 #include "ui/CSudokuApp.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -20,6 +21,10 @@
 #include <vector>
 
 namespace zentile::test {
+
+inline QString AccessibleName(QObject* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
 
 // Points the per-user settings at a folder of its own for as long as it lives, so that no test
 // ever reads or writes the real user's settings.

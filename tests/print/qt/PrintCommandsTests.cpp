@@ -6,6 +6,7 @@
 #include "print/PrintCommands.h"
 #include "support/FakeHost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,9 @@ private slots:
         CheckedBookletDlg dialog;
         QCOMPARE(dialog.windowTitle(), QString("Print Selection"));
         QCOMPARE(dialog.Find<QLineEdit>("puzzleCount")->text(), QString("1"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(dialog.Find<QLineEdit>("puzzleCount"))
+                     ->text(QAccessible::Name), // from its label
+                 QString("Number of puzzles you want to print"));
         for (const char* level : {"veryEasy", "easy", "medium", "hard", "veryHard"})
             QVERIFY(!dialog.Find<QCheckBox>(level)->isChecked());
         QCOMPARE(dialog.Find<QCheckBox>("hard")->text(), QString("Hard"));
