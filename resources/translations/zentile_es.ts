@@ -380,6 +380,10 @@ Do you want to replace it?</source>
         <source>Total Time</source>
         <translation>Tiempo total</translation>
     </message>
+    <message>
+        <source>Best Results: %1</source>
+        <translation>Mejores tiempos: %1</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -563,6 +567,14 @@ Do you want to replace it?</source>
     <message>
         <source>PAUSED</source>
         <translation>PAUSA</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Elegir %1</translation>
     </message>
 </context>
 </TS>

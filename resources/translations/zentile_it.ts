@@ -380,6 +380,10 @@ Sostituirlo?</translation>
         <source>Total Time</source>
         <translation>Tempo totale</translation>
     </message>
+    <message>
+        <source>Best Results: %1</source>
+        <translation>Migliori tempi: %1</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -563,6 +567,14 @@ Sostituirlo?</translation>
     <message>
         <source>PAUSED</source>
         <translation>PAUSA</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo di gioco</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Scegli %1</translation>
     </message>
 </context>
 </TS>
