@@ -576,5 +576,41 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Select %1</source>
         <translation>%1 wählen</translation>
     </message>
+    <message>
+        <source>Sudoku grid</source>
+        <translation>Sudoku-Gitter</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>clue</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>pencil mark %1</source>
+        <translation>Notiz %1</translation>
+    </message>
+    <message>
+        <source>pencil marks %1</source>
+        <translation>Notizen %1</translation>
+    </message>
+    <message>
+        <source>misplaced</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>in branch</source>
+        <translation>im Zweig</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 </TS>

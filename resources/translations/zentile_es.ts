@@ -576,5 +576,41 @@ Do you want to replace it?</source>
         <source>Select %1</source>
         <translation>Elegir %1</translation>
     </message>
+    <message>
+        <source>Sudoku grid</source>
+        <translation>Cuadrícula de sudoku</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>clue</source>
+        <translation>dada</translation>
+    </message>
+    <message>
+        <source>pencil mark %1</source>
+        <translation>nota %1</translation>
+    </message>
+    <message>
+        <source>pencil marks %1</source>
+        <translation>notas %1</translation>
+    </message>
+    <message>
+        <source>misplaced</source>
+        <translation>errónea</translation>
+    </message>
+    <message>
+        <source>in branch</source>
+        <translation>en la rama</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>pista</translation>
+    </message>
 </context>
 </TS>

@@ -576,5 +576,41 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Select %1</source>
         <translation>Choisir %1</translation>
     </message>
+    <message>
+        <source>Sudoku grid</source>
+        <translation>Grille de sudoku</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>clue</source>
+        <translation>donnée</translation>
+    </message>
+    <message>
+        <source>pencil mark %1</source>
+        <translation>note %1</translation>
+    </message>
+    <message>
+        <source>pencil marks %1</source>
+        <translation>notes %1</translation>
+    </message>
+    <message>
+        <source>misplaced</source>
+        <translation>erronée</translation>
+    </message>
+    <message>
+        <source>in branch</source>
+        <translation>dans la branche</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>indice</translation>
+    </message>
 </context>
 </TS>

@@ -576,5 +576,41 @@ Sostituirlo?</translation>
         <source>Select %1</source>
         <translation>Scegli %1</translation>
     </message>
+    <message>
+        <source>Sudoku grid</source>
+        <translation>Griglia del sudoku</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>clue</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>pencil mark %1</source>
+        <translation>nota %1</translation>
+    </message>
+    <message>
+        <source>pencil marks %1</source>
+        <translation>note %1</translation>
+    </message>
+    <message>
+        <source>misplaced</source>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>in branch</source>
+        <translation>nel ramo</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>suggerimento</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/CChildView.h"
 
 #include "play/GameController.h"
+#include "ui/GridAccessible.h"
 #include "ui/GridPainter.h"
 #include "ui/QtHost.h"
 
@@ -32,7 +33,7 @@ void DrawSunkenEdge(QPainter& painter, const QRect& rect, const QPalette& palett
 } // namespace
 
 CChildView::CChildView(GameController& controller, QWidget* parent)
-    : QFrame(parent), controller(controller),
+    : QFrame(parent), controller(controller), announcer(new GridAnnouncer(*this, controller.game)),
       scanCodes(ScanCodesOf(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("gameView"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -41,6 +42,10 @@ CChildView::CChildView(GameController& controller, QWidget* parent)
     setCursor(Qt::ArrowCursor);
     // Every pixel is painted on every paint, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CChildView::AnnounceChanges() {
+    announcer->Update();
 }
 
 QPoint CChildView::ClientPoint(const QPointF& widgetPoint) const {

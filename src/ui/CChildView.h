@@ -8,6 +8,7 @@
 namespace zentile {
 
 class GameController;
+class GridAnnouncer;
 
 // The game view: paints the whole grid from the game on every paint and passes mouse presses
 // and key releases to the game's input rules. It holds no game data of its own.
@@ -15,6 +16,9 @@ class CChildView : public QFrame {
     Q_OBJECT
 public:
     explicit CChildView(GameController& controller, QWidget* parent = nullptr);
+
+    // Screen readers hear what changed in the grid since the last call (GridAccessible.h).
+    void AnnounceChanges();
 
 signals:
     // Input or a posted message has been handled; the window refreshes its commands.
@@ -38,6 +42,7 @@ private:
     QPoint ClientPoint(const QPointF& widgetPoint) const;
 
     GameController& controller;
+    GridAnnouncer* announcer;
     // Whether key events carry the keys' places, read once: the platform does not change.
     const ScanCodes scanCodes;
     // The modifiers held when each key went down: Ctrl is often let go before the key.

@@ -139,6 +139,8 @@ void CMainFrame::RefreshCommandStates() {
         if (action->isCheckable()) action->setChecked(state.checked);
     }
     status->UpdatePanes();
+    // The moments the commands may have changed are those the grid may have changed.
+    view->AnnounceChanges();
 }
 
 void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
