@@ -13,8 +13,9 @@ ZENTILE_GAME_PACKAGES=(
 )
 
 # What the tests need on top: GoogleTest, the PDF reader of the printing tests, the validators
-# of the desktop files, clang with its sanitizer and fuzzer runtimes, and the Debian package
-# tools that build and check the package.
+# of the desktop files, clang with its sanitizer and fuzzer runtimes, the Debian package tools
+# that build and check the package, and for the game played through a screen reader's eyes a
+# virtual X screen, a session bus, the accessibility bus with its Python client and xdotool.
 ZENTILE_TEST_PACKAGES=(
     pkg-config
     libgtest-dev
@@ -22,6 +23,7 @@ ZENTILE_TEST_PACKAGES=(
     desktop-file-utils appstream
     clang libclang-rt-14-dev
     dpkg-dev lintian
+    xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
 )
 
 # Installs whatever of "$@" is missing: as root directly; through sudo where the user may use
