@@ -265,12 +265,12 @@ int32_t GridAnnouncer::CursorIndex() const {
     return IndexOf(session.cursorColumn, session.cursorRow);
 }
 
-void GridAnnouncer::Update() {
-    if (view == nullptr) return;
+bool GridAnnouncer::Update() {
+    if (view == nullptr) return false;
     // Without a reader nothing is compared; the first look once one listens only takes note.
     if (!QAccessible::isActive()) {
         names.clear();
-        return;
+        return false;
     }
     QStringList now;
     QString nowClues;
@@ -286,7 +286,7 @@ void GridAnnouncer::Update() {
     const bool wasEditing = std::exchange(editing, nowEditing);
     const QString cluesBefore = std::exchange(clues, nowClues);
     const int32_t cursorBefore = std::exchange(cursor, nowCursor);
-    if (before.isEmpty()) return;
+    if (before.isEmpty()) return false;
 
     // Typing clues in the editor is play on the same board; any other change of clues, or
     // going into or out of the editor, brings a new one.
@@ -301,7 +301,9 @@ void GridAnnouncer::Update() {
         changed.setChild(i);
         QAccessible::updateAccessibility(&changed);
     }
-    if (newBoard || nowCursor != cursorBefore) AnnounceFocus();
+    if (!newBoard && nowCursor == cursorBefore) return false;
+    AnnounceFocus();
+    return true;
 }
 
 void GridAnnouncer::AnnounceFocus() {
@@ -312,9 +314,16 @@ void GridAnnouncer::AnnounceFocus() {
 }
 
 bool GridAnnouncer::eventFilter(QObject* watched, QEvent* event) {
-    // Qt announces the view itself after its focus event; the cell comes after that.
-    if (watched == view && event->type() == QEvent::FocusIn)
-        QMetaObject::invokeMethod(this, &GridAnnouncer::AnnounceFocus, Qt::QueuedConnection);
+    // Qt announces the view itself after its focus event; the cell comes after that, once,
+    // also where the focus has just shown the cursor.
+    if (watched == view && event->type() == QEvent::FocusIn) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!Update()) AnnounceFocus();
+            },
+            Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
 }
 

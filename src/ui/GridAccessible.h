@@ -25,8 +25,9 @@ class GridAnnouncer : public QObject {
 public:
     GridAnnouncer(QWidget& view, const Game& game);
 
-    // After every input, command and timer that may have changed the grid.
-    void Update();
+    // After every input, command and timer that may have changed the grid. Returns whether
+    // the cursor's cell was given the focus.
+    bool Update();
 
     const Game& game;
 
