@@ -6,8 +6,6 @@ import contextlib, os, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
 
-# Ctrl with a symbol toggles a pencil mark; until it does, the right button with the digit typed.
-PENCIL_BY_KEY = False
 game, solve = sys.argv[1:3]
 focus, heard = [], []  # the cell focused last; the cells' events since the last key
 
@@ -42,9 +40,7 @@ def press(key, before, after):
     if (name := name_of(focus[-1], True)) != before:
         sys.exit(f"FAIL: before {key} the focused cell is {name!r}, not {before!r}")
     heard.clear()
-    x, y, w, h = focus[-1].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    click = ["mousemove", str(x + w // 2), str(y + h // 2), "click", "3"]
-    subprocess.run(["xdotool"] + (click if key == "button3" else ["key", key]), check=True)
+    subprocess.run(["xdotool", "key", key], check=True)
     same = None if key in ("Up", "Down", "Left", "Right") else focus[-1]
     wait_for(f"event and {after!r} after {key}",
              lambda: heard and name_of(same or focus[-1], not same) == after)
@@ -87,7 +83,7 @@ try:
     # Row by row, each the other way round from the last, typing into every open cell.
     route = [(r, c) for r in range(9) for c in (range(9) if r % 2 == 0 else range(8, -1, -1))]
     route = route[:max(i for i, k in enumerate(route) if not clues[k]) + 1]
-    last = None
+    first = next(k for k in route if not clues[k])
     for r, c in route:
         while (row, column) != (r, c):
             key, dr, dc = (("Down", 1, 0) if row < r else ("Up", -1, 0) if row > r else
@@ -97,16 +93,15 @@ try:
         if clues[r, c]:
             continue
         digit = int(solution[r * 9 + c])
-        if last is None:  # a wrong digit first, which Undo takes back
+        if (r, c) == first:  # a wrong digit that Undo takes back, then a pencil mark
             wrong = named(r, c, digit % 9 + 1, ", misplaced")
+            marked = named(r, c, 0, f", pencil mark {digit}")
             press(str(digit % 9 + 1), names[r, c], wrong)
             press("ctrl+z", wrong, names[r, c])
-        elif "pencil" not in str(names.values()):  # once, with the digit typed before
-            marked = named(r, c, 0, f", pencil mark {last}")
-            press(f"ctrl+{last}" if PENCIL_BY_KEY else "button3", names[r, c], marked)
+            press(f"ctrl+{digit}", names[r, c], marked)
             names[r, c] = marked
         press(str(digit), names[r, c], named(r, c, digit))
-        names[r, c], last = named(r, c, digit), digit
+        names[r, c] = named(r, c, digit)
 
     solved = lambda: any(pyatspi.findDescendant(w, lambda o: "You solved the puzzle" in o.name)
                          for w in app if w.getRole() != pyatspi.ROLE_FRAME)
