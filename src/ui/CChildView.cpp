@@ -94,8 +94,9 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CChildView::keyReleaseEvent(QKeyEvent* event) {
-    // A held key enters its digit once.
-    if (event->isAutoRepeat()) return;
+    // A held key enters its digit once. A release whose press went elsewhere (Enter or Escape
+    // closing a dialog) is not the grid's.
+    if (event->isAutoRepeat() || !pressedWith.contains(event->key())) return;
     const Qt::KeyboardModifiers modifiers = pressedWith.take(event->key()) | event->modifiers();
     controller.input.KeyReleased(GameKeyCode(*event, scanCodes),
                                  {.ctrl = modifiers.testFlag(Qt::ControlModifier),

@@ -244,6 +244,10 @@ private slots:
         QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_0 + cell.solution, Qt::NoModifier,
                            QString::number(cell.solution), true);
         QApplication::sendEvent(&game->View(), &repeated);
+        // Nor does a release whose press went to a dialog that Enter or Escape closed.
+        QKeyEvent alone(QEvent::KeyRelease, Qt::Key_0 + cell.solution, Qt::NoModifier,
+                        QString::number(cell.solution));
+        QApplication::sendEvent(&game->View(), &alone);
         QCOMPARE(cell.value, 0);
         game->Key(Qt::Key_Percent); // "%" has the code of Left
         QCOMPARE(session.cursorColumn, cell.column);
