@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation>&amp;Neu...</translation>
+        <translation>&amp;Neu…</translation>
     </message>
     <message>
         <source>Create a new game</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Game Number...</source>
-        <translation>&amp;Spielnummer...</translation>
+        <translation>&amp;Spielnummer…</translation>
     </message>
     <message>
         <source>Creates a game given a seed number</source>
@@ -33,15 +33,15 @@
     </message>
     <message>
         <source>&amp;Open Game...</source>
-        <translation>Spiel &amp;laden...</translation>
+        <translation>Spiel &amp;laden…</translation>
     </message>
     <message>
         <source>&amp;Save Game...</source>
-        <translation>Spiel s&amp;peichern...</translation>
+        <translation>Spiel s&amp;peichern…</translation>
     </message>
     <message>
         <source>&amp;Current Puzzle...</source>
-        <translation>&amp;Aktuelles Rätsel...</translation>
+        <translation>&amp;Aktuelles Rätsel…</translation>
     </message>
     <message>
         <source>Prints the current puzzle</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Booklet...</source>
-        <translation>&amp;Rätselheft...</translation>
+        <translation>&amp;Rätselheft…</translation>
     </message>
     <message>
         <source>Prints a number of puzzles</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&amp;Difficulty...</source>
-        <translation>Sch&amp;wierigkeitsgrad...</translation>
+        <translation>Sch&amp;wierigkeitsgrad…</translation>
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>O&amp;ptions...</source>
-        <translation>&amp;Optionen...</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>Display games options</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Best Results...</source>
-        <translation>&amp;Bestenliste...</translation>
+        <translation>&amp;Bestenliste…</translation>
     </message>
     <message>
         <source>Display the best results</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation>Das Programm beenden; fragt, ob Dokumente gespeichert werden sollen</translation>
+        <translation>Zentile beenden</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Highlight &amp;Selection</source>
-        <translation>Auswahl &amp;markieren</translation>
+        <translation>&amp;Auswahl hervorheben</translation>
     </message>
     <message>
         <source>Highlight selected number on grid</source>
@@ -189,15 +189,15 @@
     </message>
     <message>
         <source>&amp;Accept Branch</source>
-        <translation>Zweig &amp;annehmen</translation>
+        <translation>Zweig &amp;übernehmen</translation>
     </message>
     <message>
         <source>Accept the  branch</source>
-        <translation>Den Zweig annehmen</translation>
+        <translation>Den Zweig übernehmen</translation>
     </message>
     <message>
         <source>Accept Branch</source>
-        <translation>Zweig annehmen</translation>
+        <translation>Zweig übernehmen</translation>
     </message>
     <message>
         <source>&amp;Reject Branch</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation>&amp;Inhalt...</translation>
+        <translation>&amp;Inhalt…</translation>
     </message>
     <message>
         <source>Go to Quantelo &amp;Website</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>Ü&amp;ber...</translation>
+        <translation>Ü&amp;ber…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
@@ -546,7 +546,7 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>Window</name>
     <message>
         <source>Creating..</source>
-        <translation>Erstellen..</translation>
+        <translation>Wird erstellt…</translation>
     </message>
     <message>
         <source>Ready</source>

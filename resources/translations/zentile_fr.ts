@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation>&amp;Nouvelle partie...</translation>
+        <translation>&amp;Nouvelle partie…</translation>
     </message>
     <message>
         <source>Create a new game</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Game Number...</source>
-        <translation>Numéro de &amp;grille...</translation>
+        <translation>Numéro de &amp;grille…</translation>
     </message>
     <message>
         <source>Creates a game given a seed number</source>
@@ -33,15 +33,15 @@
     </message>
     <message>
         <source>&amp;Open Game...</source>
-        <translation>&amp;Ouvrir une partie...</translation>
+        <translation>&amp;Ouvrir une partie…</translation>
     </message>
     <message>
         <source>&amp;Save Game...</source>
-        <translation>&amp;Enregistrer la partie...</translation>
+        <translation>&amp;Enregistrer la partie…</translation>
     </message>
     <message>
         <source>&amp;Current Puzzle...</source>
-        <translation>Grille &amp;actuelle...</translation>
+        <translation>Grille &amp;actuelle…</translation>
     </message>
     <message>
         <source>Prints the current puzzle</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Booklet...</source>
-        <translation>&amp;Livret...</translation>
+        <translation>&amp;Livret…</translation>
     </message>
     <message>
         <source>Prints a number of puzzles</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&amp;Difficulty...</source>
-        <translation>&amp;Difficulté...</translation>
+        <translation>&amp;Difficulté…</translation>
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>O&amp;ptions...</source>
-        <translation>O&amp;ptions...</translation>
+        <translation>O&amp;ptions…</translation>
     </message>
     <message>
         <source>Display games options</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Best Results...</source>
-        <translation>&amp;Meilleurs temps...</translation>
+        <translation>&amp;Meilleurs temps…</translation>
     </message>
     <message>
         <source>Display the best results</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation>Quitter le programme&#xa0;; propose d&apos;enregistrer les documents</translation>
+        <translation>Quitter Zentile</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Show &amp;Misplaced</source>
-        <translation>Montrer les &amp;erreurs</translation>
+        <translation>Afficher les &amp;erreurs</translation>
     </message>
     <message>
         <source>Mark wrong entries</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation>&amp;Sommaire...</translation>
+        <translation>&amp;Sommaire…</translation>
     </message>
     <message>
         <source>Go to Quantelo &amp;Website</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>À &amp;propos...</translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source> &amp;Edit Game</source>
-        <translation> É&amp;dition</translation>
+        <translation> É&amp;diteur</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
@@ -546,7 +546,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>Window</name>
     <message>
         <source>Creating..</source>
-        <translation>Création..</translation>
+        <translation>Création…</translation>
     </message>
     <message>
         <source>Ready</source>
