@@ -384,6 +384,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Best Results: %1</source>
         <translation>Bestenliste: %1</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this language, the name of its folder of the manual (de, fr); &quot;en&quot; for none.</extracomment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

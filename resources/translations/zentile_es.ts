@@ -384,6 +384,11 @@ Do you want to replace it?</source>
         <source>Best Results: %1</source>
         <translation>Mejores tiempos: %1</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this language, the name of its folder of the manual (de, fr); &quot;en&quot; for none.</extracomment>
+        <translation>es</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -384,6 +384,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Best Results: %1</source>
         <translation>Meilleurs temps&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this language, the name of its folder of the manual (de, fr); &quot;en&quot; for none.</extracomment>
+        <translation>fr</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

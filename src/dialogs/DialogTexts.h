@@ -47,6 +47,10 @@ inline constexpr char kFeedbackAddress[] = "feedback@zentile.example";
 inline constexpr char kWebsiteAddress[] = "https://www.zentile.example/";
 
 inline constexpr char kHelpTitle[] = QT_TRANSLATE_NOOP("Dialogs", "Zentile Help");
+// The folder of the manual in the player's language, by its language code, as Qt's own
+// translations carry the layout direction: each translation says which manual goes with it.
+//: The code of this language, the name of its folder of the manual (de, fr); "en" for none.
+inline constexpr char kManualLanguage[] = QT_TRANSLATE_NOOP("Dialogs", "en");
 inline constexpr char kHelpFailed[] = QT_TRANSLATE_NOOP("Dialogs", "Failed to launch help.");
 inline constexpr char kHelpBack[] = QT_TRANSLATE_NOOP("Dialogs", "Back");
 inline constexpr char kHelpForward[] = QT_TRANSLATE_NOOP("Dialogs", "Forward");

@@ -78,23 +78,24 @@ void HelpWindow::GoHome() {
     browser->setSource(QUrl::fromLocalFile(indexPath));
 }
 
-QString FindHelpIndex(const QString& programFilePath) {
+QString FindHelpIndex(const QString& programFilePath, const QString& language) {
     const QFileInfo program(programFilePath);
     const QDir dir = program.absoluteDir();
-    const QString candidates[] = {
-        dir.filePath(program.completeBaseName() + kHelpFolderSuffix + "/" + kIndexPage),
-        dir.filePath(QString(kInstalledHelpFolder) + "/" + kIndexPage),
-    };
-    for (const QString& candidate : candidates) {
-        // "bin/.." by name, so that it means the same as on the installer's side.
-        const QString path = QDir::cleanPath(candidate);
-        if (Readable(path)) return path;
-    }
+    const QString folders[] = {program.completeBaseName() + kHelpFolderSuffix,
+                               kInstalledHelpFolder};
+    for (const QString& folder : folders)
+        // The manual in the player's language where there is one, else the English.
+        for (const QString& translated : {folder + "/" + language, folder}) {
+            // "bin/.." by name, so that it means the same as on the installer's side.
+            const QString path = QDir::cleanPath(dir.filePath(translated + "/" + kIndexPage));
+            if (Readable(path)) return path;
+        }
     return {};
 }
 
 HelpWindow* OpenHelpContents(QWidget* parent, const QString& programFilePath) {
-    const QString index = FindHelpIndex(programFilePath);
+    const QString index =
+        FindHelpIndex(programFilePath, dialog_text::Text(dialog_text::kManualLanguage));
     if (index.isEmpty()) {
         ShowMessageBox(parent, dialog_text::Text(dialog_text::kHelpFailed));
         return nullptr;

@@ -27,12 +27,13 @@ private:
 
 // Where the manual's first page is for the program at programFilePath (<dir>/<name>): the
 // folder "<dir>/<name>-help" beside the program, as the build leaves it, else the installed
-// "<dir>/../share/zentile/help". Empty when neither holds a readable index.html.
-QString FindHelpIndex(const QString& programFilePath);
+// "<dir>/../share/zentile/help"; in each, the manual of the language first ("de/index.html"),
+// then the English. Empty when none holds a readable index.html.
+QString FindHelpIndex(const QString& programFilePath, const QString& language = {});
 
-// Opens the manual found for programFilePath at its first page, or brings the open help
-// window forward there. When it cannot be shown the player is told "Failed to launch help."
-// and nothing is returned.
+// Opens the manual found for programFilePath, in the player's language where there is one, at
+// its first page, or brings the open help window forward there. When it cannot be shown the
+// player is told "Failed to launch help." and nothing is returned.
 HelpWindow* OpenHelpContents(QWidget* parent, const QString& programFilePath);
 
 // The Help Contents command, for this program.

@@ -109,7 +109,7 @@ constexpr std::array kCommands = {
     DigitRow(7),
     DigitRow(8),
     DigitRow(9),
-    CommandRow{cmd::HelpContents, ZENTILE_TEXT("Commands", "&Contents..."), "", "", -1, "", "",
+    CommandRow{cmd::HelpContents, ZENTILE_TEXT("Commands", "&Contents..."), "F1", "F1", -1, "", "",
                Always, CR::None, kNoHandler},
     CommandRow{cmd::GoToWebsite, ZENTILE_TEXT("Commands", "Go to Quantelo &Website"), "", "", -1,
                "", "", Always, CR::None, kNoHandler},

@@ -83,7 +83,7 @@ const QStringList kMenus = {
     "&Reject Branch",
     "<",
     ">&Help",
-    "&Contents...",
+    "&Contents...\tF1",
     "-",
     "Go to Quantelo &Website",
     "-",

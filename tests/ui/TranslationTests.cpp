@@ -9,6 +9,7 @@
 #include "dialogs/CBestResultsSheet.h"
 #include "dialogs/DifficultyDlg.h"
 #include "dialogs/GameNumberDlg.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/OptionsDlg.h"
 #include "editor/EditorTexts.h"
 #include "play/CommandIds.h"
@@ -47,21 +48,22 @@ struct Language {
     QString solutionHeading;
     QString footer;
     QString veryHard;
+    QString helpTitle; // the manual's own, English where it has no translation
 };
 
 const Language kLanguages[] = {
     {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel", "Schwierigkeitsgrad",
      "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel", "Sudoku-Lösung",
-     "Gedruckt mit Zentile", "Sehr schwer"},
+     "Gedruckt mit Zentile", "Sehr schwer", "Zentile-Hilfe"},
     {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
      "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
-     "Solution du sudoku", "Imprimé par Zentile", "Très difficile"},
+     "Solution du sudoku", "Imprimé par Zentile", "Très difficile", "Aide de Zentile"},
     {"es", "&Archivo", "Listo", "Empezar una partida nueva", "Nivel: Medio", "Dificultad",
      "¿Quiere empezar una partida nueva?", "&Sí", "Sudoku\n" /* the whole heading line */,
-     "Solución del sudoku", "Impreso con Zentile", "Muy difícil"},
+     "Solución del sudoku", "Impreso con Zentile", "Muy difícil", "Zentile Help"},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
-     "Stampato con Zentile", "Molto difficile"},
+     "Stampato con Zentile", "Molto difficile", "Zentile Help"},
 };
 
 // The game's own contexts; Qt's texts have contexts of their own.
@@ -279,6 +281,18 @@ private slots:
     }
 
     // Last: everything the tests above showed was looked up in the game's translation.
+    // Help Contents (F1) opens the manual of the language, which names its window.
+    void helpOpensTheManualOfTheLanguage() {
+        game->Frame().RunCommand(cmd::HelpContents);
+        HelpWindow* help = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<HelpWindow*>(widget); window && window->isVisible())
+                help = window;
+        QVERIFY(help != nullptr);
+        QTRY_COMPARE(help->windowTitle(), language->helpTitle);
+        help->close();
+    }
+
     void everyTextShownHasATranslation() {
         QStringList missing(missingTexts.missing.begin(), missingTexts.missing.end());
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
