@@ -184,24 +184,31 @@ void HelpAndAboutTests::helpContentsFindsTheManualTheBuildCopied() {
     }
 }
 
+// Every manual, the English and each translation, has the same pages, and its links lead to
+// pages and places of its own.
 void HelpAndAboutTests::manualLinksLeadToPagesThatExist() {
-    const QDir manual(ZENTILE_HELP_SOURCE_DIR);
-    const QStringList pages = manual.entryList({"*.html"}, QDir::Files);
+    const QDir english(ZENTILE_HELP_SOURCE_DIR);
+    const QStringList pages = english.entryList({"*.html"}, QDir::Files);
     QVERIFY(pages.contains("index.html"));
     const QRegularExpression link(R"(href="([^"#:]*)(#([^"]*))?")");
-    for (const QString& page : pages) {
-        QFile file(manual.filePath(page));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(file.readAll());
-        for (const auto& match : link.globalMatch(html)) {
-            const QString target = match.captured(1).isEmpty() ? page : match.captured(1);
-            QVERIFY2(pages.contains(target), qPrintable(page + " -> " + target));
-            if (match.captured(3).isEmpty()) continue;
-            QFile linked(manual.filePath(target));
-            QVERIFY(linked.open(QIODevice::ReadOnly));
-            const QString linkedHtml = QString::fromUtf8(linked.readAll());
-            QVERIFY2(linkedHtml.contains("name=\"" + match.captured(3) + "\""),
-                     qPrintable(page + " -> " + target + "#" + match.captured(3)));
+    for (const QString& language : QStringList{".", "de", "fr"}) {
+        const QDir manual(english.filePath(language));
+        QCOMPARE(manual.entryList({"*.html"}, QDir::Files), pages);
+        for (const QString& page : pages) {
+            QFile file(manual.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const auto& match : link.globalMatch(html)) {
+                const QString target = match.captured(1).isEmpty() ? page : match.captured(1);
+                QVERIFY2(pages.contains(target), qPrintable(page + " -> " + target));
+                if (match.captured(3).isEmpty()) continue;
+                QFile linked(manual.filePath(target));
+                QVERIFY(linked.open(QIODevice::ReadOnly));
+                const QString linkedHtml = QString::fromUtf8(linked.readAll());
+                QVERIFY2(
+                    linkedHtml.contains("name=\"" + match.captured(3) + "\""),
+                    qPrintable(language + "/" + page + " -> " + target + "#" + match.captured(3)));
+            }
         }
     }
 }
