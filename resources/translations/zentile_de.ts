@@ -583,7 +583,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Sudoku grid</source>
-        <translation>Sudoku-Gitter</translation>
+        <translation>Sudoku-Raster</translation>
     </message>
     <message>
         <source>Row %1, column %2</source>
