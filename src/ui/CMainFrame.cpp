@@ -52,8 +52,11 @@ void CMainFrame::CreateActions() {
     for (const CommandRow& row : CommandTable()) {
         using text_context::kCommands;
         QString text = Translate(kCommands, row.menuText);
-        // The key shown beside the item may differ from the key that runs it (F5 and Ctrl+F5).
-        if (!row.menuKeyText.empty()) text += QLatin1Char('\t') + ToQString(row.menuKeyText);
+        // The key shown beside the item may differ from the key that runs it (F5 and Ctrl+F5);
+        // it is written as the desktop writes keys in the player's language ("Strg+Z").
+        if (!row.menuKeyText.empty())
+            text += QLatin1Char('\t') +
+                    QKeySequence(ToQString(row.menuKeyText)).toString(QKeySequence::NativeText);
         auto* action = new QAction(text, this);
         action->setObjectName(QStringLiteral("command%1").arg(row.id));
         action->setData(row.id);

@@ -49,21 +49,22 @@ struct Language {
     QString footer;
     QString veryHard;
     QString helpTitle; // the manual's own, English where it has no translation
+    QString undoKey;
 };
 
 const Language kLanguages[] = {
     {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel", "Schwierigkeitsgrad",
      "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel", "Sudoku-Lösung",
-     "Gedruckt mit Zentile", "Sehr schwer", "Zentile-Hilfe"},
+     "Gedruckt mit Zentile", "Sehr schwer", "Zentile-Hilfe", "Strg+Z"},
     {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
      "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
-     "Solution du sudoku", "Imprimé par Zentile", "Très difficile", "Aide de Zentile"},
+     "Solution du sudoku", "Imprimé par Zentile", "Très difficile", "Aide de Zentile", "Ctrl+Z"},
     {"es", "&Archivo", "Listo", "Empezar una partida nueva", "Nivel: Medio", "Dificultad",
      "¿Quiere empezar una partida nueva?", "&Sí", "Sudoku\n" /* the whole heading line */,
-     "Solución del sudoku", "Impreso con Zentile", "Muy difícil", "Zentile Help"},
+     "Solución del sudoku", "Impreso con Zentile", "Muy difícil", "Zentile Help", "Control+Z"},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
-     "Stampato con Zentile", "Molto difficile", "Zentile Help"},
+     "Stampato con Zentile", "Molto difficile", "Zentile Help", "Ctrl+Z"},
 };
 
 // The game's own contexts; Qt's texts have contexts of their own.
@@ -170,12 +171,10 @@ private slots:
                          qPrintable(item->text()));
             }
         }
-        // The keys stay those of the English game, shown and working alike.
-        for (const CommandRow& row : CommandTable()) {
+        // The keys stay those of the English game, shown as the desktop writes them.
+        for (const CommandRow& row : CommandTable())
             QCOMPARE(Action(row.id)->shortcut(), QKeySequence(ToQString(row.shortcut)));
-            if (!row.menuKeyText.empty())
-                QVERIFY(Action(row.id)->text().endsWith('\t' + ToQString(row.menuKeyText)));
-        }
+        QVERIFY(Action(cmd::Undo)->text().endsWith('\t' + language->undoKey));
     }
 
     void statusBarSpeaksTheLanguageAndItsPanesHoldEveryText() {
