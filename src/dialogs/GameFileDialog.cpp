@@ -55,7 +55,7 @@ public:
         const QString file =
             UserSettingsPath(QStringLiteral("QtProject")) + QStringLiteral(".conf");
         const QFileInfo history(file), lock(file + QStringLiteral(".lock"));
-        if ((!history.exists() || (history.isFile() && history.size() <= kLargestHistory)) &&
+        if ((!history.exists() || (history.isFile() && history.size() <= kLargestSettingsFile)) &&
             (!lock.exists() || lock.isFile()))
             return;
         userFolder = history.path();
@@ -68,7 +68,6 @@ public:
     }
 
 private:
-    static constexpr qint64 kLargestHistory = qint64{64} << 10;
     QString userFolder;
     std::optional<QTemporaryDir> ownFolder;
 };

@@ -19,9 +19,6 @@ namespace zentile {
 
 namespace {
 
-// The game's own values take a few kilobytes. The limit also bounds how deeply a damaged file's
-// values can nest, which QSettings follows on the stack.
-constexpr qint64 kLargestFile = qint64{64} << 10;
 // Another copy holds the lock for one read and one rewrite of a small file.
 constexpr std::chrono::milliseconds kLockWait{200};
 
@@ -42,7 +39,7 @@ std::optional<QByteArray> Contents(const QString& fileName) {
         problem = QStringLiteral("is not a regular file");
     else if (!file.open(QIODevice::ReadOnly))
         problem = QStringLiteral("cannot be read");
-    else if (bytes = file.read(kLargestFile + 1); bytes.size() > kLargestFile)
+    else if (bytes = file.read(kLargestSettingsFile + 1); bytes.size() > kLargestSettingsFile)
         problem = QStringLiteral("is larger than 64 KiB");
     if (problem.isEmpty()) return bytes;
     Warn(QStringLiteral("%1 %2; the game leaves it as it is and runs on the default options.")
@@ -132,7 +129,7 @@ bool QSettingsStore::Update(const Change& change) {
         // A damaged file is still written; only an access error stops the write.
         if (settings.status() == QSettings::AccessError) return false;
     }
-    if (QFileInfo(copy.fileName()).size() > kLargestFile ||
+    if (QFileInfo(copy.fileName()).size() > kLargestSettingsFile ||
         !QFile::setPermissions(copy.fileName(),
                                info.exists() ? info.permissions()
                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||

@@ -6,6 +6,11 @@
 
 namespace zentile {
 
+// The largest settings file the game reads, its own or Qt's: the game's values take a few
+// kilobytes, and the limit bounds how deeply a damaged file's values can nest, which QSettings
+// follows on the stack.
+inline constexpr qint64 kLargestSettingsFile = qint64{64} << 10;
+
 // Where QSettings keeps the user's settings of an organisation (and application), without the
 // file's extension, found without opening the file: a format of its own, whose files never
 // exist, lives in the same folder under the same names.

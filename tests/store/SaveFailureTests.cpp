@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -94,20 +93,6 @@ constexpr uid_t kOtherUser = 65534;
 class SaveFailureTest : public StoreFixture {
 protected:
     TempFolder folder;
-
-    // Saves in a child process that is the given user, with no rights beyond that user's. Its
-    // exit code: 0 saved, 1 the error box, 2 it could not become that user.
-    int SaveAsUser(const std::filesystem::path& path, uid_t user) {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            if (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)
-                ::_exit(2);
-            host.fileNames.push_back(path.string());
-            Run(cmd::SaveGame);
-            ::_exit(host.messages.empty() ? 0 : 1);
-        }
-        return ExitCode(child);
-    }
 
     void ExpectSaveError() {
         ASSERT_EQ(host.messages.size(), 1U);
@@ -243,44 +228,6 @@ TEST_F(SaveFailureTest, ReplacingAFileKeepsItsAclAndExtendedAttributes) {
     EXPECT_EQ(attribute(granted, "user.origin"), "club");
     EXPECT_EQ(Status(granted).st_mode, mode);
     EXPECT_EQ(attribute(plain, "system.posix_acl_access"), "");
-}
-
-// Another user saves over root's file in a folder everyone may write, with and without the
-// sticky bit, and over the user's own file in a folder only root may write. A file whose owner
-// the saver may not give back becomes the saver's, as where any program replaces a file; a
-// folder that does not let the saver replace the file takes no save. Root keeps any owner.
-TEST_F(SaveFailureTest, SavingOverAFileKeepsWhatTheSaverMayKeep) {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root can make files of another user";
-    struct Case {
-        uid_t saver;
-        mode_t folderMode;
-        uid_t owner;
-        bool saved;
-        uid_t ownerAfter;
-    };
-    for (const Case& c :
-         {Case{0, 0755, kOtherUser, true, kOtherUser}, Case{kOtherUser, 0777, 0, true, kOtherUser},
-          Case{kOtherUser, 01777, 0, false, 0},
-          Case{kOtherUser, 0755, kOtherUser, false, kOtherUser}}) {
-        SCOPED_TRACE(testing::Message() << c.saver << std::oct << " " << c.folderMode);
-        TempFolder shared;
-        StartGameWithPlay();
-        WriteFile(shared / "game.ztg", "an older game");
-        ASSERT_EQ(::chown((shared / "game.ztg").c_str(), c.owner, c.owner), 0);
-        ::chmod((shared / "game.ztg").c_str(), 0666);
-        ::chmod(shared.path.c_str(), c.folderMode);
-
-        const int saved = SaveAsUser(shared / "game.ztg", c.saver);
-        if (saved == 2) GTEST_SKIP() << "a child cannot become another user here";
-        EXPECT_EQ(saved, c.saved ? 0 : 1);
-        EXPECT_EQ(ReadFile(shared / "game.ztg"),
-                  c.saved ? FormatSavedGame(game.grid, game.session.level) : "an older game");
-        const struct stat after = Status(shared / "game.ztg");
-        EXPECT_EQ(after.st_uid, c.ownerAfter);
-        EXPECT_EQ(after.st_gid, c.ownerAfter);
-        EXPECT_EQ(after.st_mode & 07777, 0666U);
-        EXPECT_EQ(Names(shared.path), std::set<std::string>{"game.ztg"});
-    }
 }
 
 // As deep as the kernel follows links, and only where its rule for shared folders lets it: with
