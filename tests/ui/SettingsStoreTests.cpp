@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QProcess>
 #include <QTextStream>
@@ -45,16 +46,13 @@ int RunCopy() {
         const QStringList words = line.split(QLatin1Char(' '));
         QElapsedTimer call;
         call.start();
-        if (words[0] == QLatin1String("option")) {
-            const QStringList keys{QStringLiteral("CheckGuess"),
-                                   QStringLiteral("HighlightSelection"),
-                                   QStringLiteral("TimedGame"), QStringLiteral("NumberGame")};
-            bool GameOptions::*const flags[] = {&GameOptions::CheckGuess,
-                                                &GameOptions::HighlightSelection,
-                                                &GameOptions::TimedGame, &GameOptions::NumberGame};
-            bool& flag = game.options.*flags[keys.indexOf(words[1])];
-            flag = !flag;
-        }
+        const QHash<QString, bool GameOptions::*> flags{
+            {"CheckGuess", &GameOptions::CheckGuess},
+            {"HighlightSelection", &GameOptions::HighlightSelection},
+            {"TimedGame", &GameOptions::TimedGame},
+            {"NumberGame", &GameOptions::NumberGame}};
+        if (words[0] == QLatin1String("option"))
+            game.options.*flags.value(words[1]) = !(game.options.*flags.value(words[1]));
         if (words[0] == QLatin1String("result"))
             table.InsertResult(words[1].toLongLong(), 2, PlayStatistics{});
         else
