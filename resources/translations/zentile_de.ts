@@ -240,8 +240,8 @@
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <source> &amp;Edit Game</source>
-        <translation> &amp;Eigenes Rätsel</translation>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Eigenes Rätsel</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
@@ -444,8 +444,9 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
     </message>
     <message>
-        <source>Please enter an integer between 1 and 1000000.</source>
-        <translation>Bitte geben Sie eine ganze Zahl zwischen 1 und 1000000 ein.</translation>
+        <source>Please enter an integer between %1 and %2.</source>
+        <extracomment>%1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers are written in your language.</extracomment>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %L1 und %L2 ein.</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
@@ -495,8 +496,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Sudoku-Lösung</translation>
     </message>
     <message>
-        <source>      Printed by Zentile</source>
-        <translation>      Gedruckt mit Zentile</translation>
+        <source>Printed by Zentile</source>
+        <translation>Gedruckt mit Zentile</translation>
     </message>
     <message>
         <source>Print Selection</source>
@@ -546,6 +547,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
+    <message>
+        <source>%1  #%2</source>
+        <extracomment>%1 is the level, %2 the game number in digits alone, as the player types it to play it again.</extracomment>
+        <translation>%1  Nr. %2</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -558,12 +564,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Bereit</translation>
     </message>
     <message>
-        <source>Level: </source>
-        <translation>Stufe: </translation>
+        <source>Level: %1</source>
+        <translation>Stufe: %1</translation>
     </message>
     <message>
-        <source>Game: %1 </source>
-        <translation>Spiel Nr. %1 </translation>
+        <source>Game: %1</source>
+        <translation>Spiel Nr. %1</translation>
     </message>
     <message>
         <source>Pause</source>

@@ -240,8 +240,8 @@
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <source> &amp;Edit Game</source>
-        <translation> &amp;Editor</translation>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Editor</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
@@ -444,8 +444,9 @@ Do you want to replace it?</source>
         <translation>Introduzca un número entero positivo.</translation>
     </message>
     <message>
-        <source>Please enter an integer between 1 and 1000000.</source>
-        <translation>Introduzca un número entero entre 1 y 1000000.</translation>
+        <source>Please enter an integer between %1 and %2.</source>
+        <extracomment>%1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers are written in your language.</extracomment>
+        <translation>Introduzca un número entero entre %L1 y %L2.</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
@@ -495,8 +496,8 @@ Do you want to replace it?</source>
         <translation>Solución del sudoku</translation>
     </message>
     <message>
-        <source>      Printed by Zentile</source>
-        <translation>      Impreso con Zentile</translation>
+        <source>Printed by Zentile</source>
+        <translation>Impreso con Zentile</translation>
     </message>
     <message>
         <source>Print Selection</source>
@@ -546,6 +547,11 @@ Do you want to replace it?</source>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
+    <message>
+        <source>%1  #%2</source>
+        <extracomment>%1 is the level, %2 the game number in digits alone, as the player types it to play it again.</extracomment>
+        <translation>%1  n.º&#xa0;%2</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -558,12 +564,12 @@ Do you want to replace it?</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <source>Level: </source>
-        <translation>Nivel: </translation>
+        <source>Level: %1</source>
+        <translation>Nivel: %1</translation>
     </message>
     <message>
-        <source>Game: %1 </source>
-        <translation>Partida n.º %1 </translation>
+        <source>Game: %1</source>
+        <translation>Partida n.º %1</translation>
     </message>
     <message>
         <source>Pause</source>

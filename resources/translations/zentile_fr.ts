@@ -240,8 +240,8 @@
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
-        <source> &amp;Edit Game</source>
-        <translation> É&amp;diteur</translation>
+        <source>&amp;Edit Game</source>
+        <translation>É&amp;diteur</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
@@ -444,8 +444,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Veuillez saisir un nombre entier positif.</translation>
     </message>
     <message>
-        <source>Please enter an integer between 1 and 1000000.</source>
-        <translation>Veuillez saisir un nombre entier entre 1 et 1000000.</translation>
+        <source>Please enter an integer between %1 and %2.</source>
+        <extracomment>%1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers are written in your language.</extracomment>
+        <translation>Veuillez saisir un nombre entier entre %L1 et %L2.</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
@@ -495,8 +496,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Solution du sudoku</translation>
     </message>
     <message>
-        <source>      Printed by Zentile</source>
-        <translation>      Imprimé par Zentile</translation>
+        <source>Printed by Zentile</source>
+        <translation>Imprimé par Zentile</translation>
     </message>
     <message>
         <source>Print Selection</source>
@@ -546,6 +547,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
+    <message>
+        <source>%1  #%2</source>
+        <extracomment>%1 is the level, %2 the game number in digits alone, as the player types it to play it again.</extracomment>
+        <translation>%1  n°&#xa0;%2</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -558,12 +564,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Prêt</translation>
     </message>
     <message>
-        <source>Level: </source>
-        <translation>Niveau&#xa0;: </translation>
+        <source>Level: %1</source>
+        <translation>Niveau&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Game: %1 </source>
-        <translation>Grille n°&#xa0;%1 </translation>
+        <source>Game: %1</source>
+        <translation>Grille n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Pause</source>

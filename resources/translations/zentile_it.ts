@@ -240,8 +240,8 @@
         <translation>S&amp;tampa</translation>
     </message>
     <message>
-        <source> &amp;Edit Game</source>
-        <translation> &amp;Editor</translation>
+        <source>&amp;Edit Game</source>
+        <translation>&amp;Editor</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
@@ -444,8 +444,9 @@ Sostituirlo?</translation>
         <translation>Inserire un numero intero positivo.</translation>
     </message>
     <message>
-        <source>Please enter an integer between 1 and 1000000.</source>
-        <translation>Inserire un numero intero compreso tra 1 e 1000000.</translation>
+        <source>Please enter an integer between %1 and %2.</source>
+        <extracomment>%1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers are written in your language.</extracomment>
+        <translation>Inserire un numero intero compreso tra %L1 e %L2.</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>
@@ -495,8 +496,8 @@ Sostituirlo?</translation>
         <translation>Soluzione del sudoku</translation>
     </message>
     <message>
-        <source>      Printed by Zentile</source>
-        <translation>      Stampato con Zentile</translation>
+        <source>Printed by Zentile</source>
+        <translation>Stampato con Zentile</translation>
     </message>
     <message>
         <source>Print Selection</source>
@@ -546,6 +547,11 @@ Sostituirlo?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Inserire un numero intero compreso tra %1 e %2.</translation>
     </message>
+    <message>
+        <source>%1  #%2</source>
+        <extracomment>%1 is the level, %2 the game number in digits alone, as the player types it to play it again.</extracomment>
+        <translation>%1  n. %2</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -558,12 +564,12 @@ Sostituirlo?</translation>
         <translation>Pronto</translation>
     </message>
     <message>
-        <source>Level: </source>
-        <translation>Livello: </translation>
+        <source>Level: %1</source>
+        <translation>Livello: %1</translation>
     </message>
     <message>
-        <source>Game: %1 </source>
-        <translation>Partita n. %1 </translation>
+        <source>Game: %1</source>
+        <translation>Partita n. %1</translation>
     </message>
     <message>
         <source>Pause</source>

@@ -46,13 +46,13 @@ QString BestResultsHeading() {
     using namespace dialog_text;
     const QString indent(2, QLatin1Char(' ')); // the second line stands two columns in
     return HeadingLine()
-               .At(1, Text(kOriginalHeading))
-               .At(3, Text(kPenaltyHeading))
-               .At(5, Text(kTotalHeading))
+               .At(1, Translate(kOriginalHeading))
+               .At(3, Translate(kPenaltyHeading))
+               .At(5, Translate(kTotalHeading))
                .Text() +
            HeadingLine()
-               .At(1, indent + Text(kOriginalHeading2))
-               .At(3, indent + Text(kPenaltyHeading2))
+               .At(1, indent + Translate(kOriginalHeading2))
+               .At(3, indent + Translate(kPenaltyHeading2))
                .Text();
 }
 
@@ -67,7 +67,7 @@ BestResultsPage::BestResultsPage(int32_t level, std::string resultsText, QWidget
     // Reached with Tab and read line by line with the arrow keys, as a screen reader does.
     view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     view->setTabChangesFocus(true);
-    view->setAccessibleName(dialog_text::Text(dialog_text::kBestResultsName).arg(LevelText(level)));
+    view->setAccessibleName(Translate(dialog_text::kBestResultsName).arg(LevelText(level)));
     view->setFrameShape(QFrame::NoFrame);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The page is made as large as the longest list, so there is nothing to scroll to.

@@ -21,7 +21,7 @@ constexpr char kIconPath[] = ":/dialogs/icons/zentile-64.png";
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ok(nullptr) {
-    setWindowTitle(dialog_text::Text(dialog_text::kAboutTitle));
+    setWindowTitle(Translate(dialog_text::kAboutTitle));
 
     auto* icon = new QLabel(this);
     icon->setObjectName("icon");
@@ -49,9 +49,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ok(nullptr) {
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 5, 1);
     layout->addWidget(name, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kVersionLabel), this), 1, 1);
+    layout->addWidget(new QLabel(Translate(dialog_text::kVersionLabel), this), 1, 1);
     layout->addWidget(version, 1, 2);
-    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kFeedbackLine), this), 2, 1, 1, 2);
+    layout->addWidget(new QLabel(Translate(dialog_text::kFeedbackLine), this), 2, 1, 1, 2);
     layout->addWidget(address, 3, 1, 1, 2);
     layout->setRowMinimumHeight(4, 8);
     layout->setColumnStretch(2, 1);

@@ -16,7 +16,7 @@ namespace zentile {
 
 CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
     : QDialog(parent), table(table), tabs(new QTabWidget(this)), ok(nullptr), reset(nullptr) {
-    setWindowTitle(dialog_text::Text(dialog_text::kBestResultsTitle));
+    setWindowTitle(Translate(dialog_text::kBestResultsTitle));
 
     for (int32_t level = 0; level < kDatabaseLevels; ++level)
         tabs->addTab(new BestResultsPage(level, table.FormatBestResults(level), tabs),
@@ -26,8 +26,7 @@ CBestResultsSheet::CBestResultsSheet(BestResultsTable& table, QWidget* parent)
     // Qt's own OK, in the player's language; the reset button stands where Cancel would.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok = buttons->button(QDialogButtonBox::Ok);
-    reset = buttons->addButton(dialog_text::Text(dialog_text::kResetResults),
-                               QDialogButtonBox::RejectRole);
+    reset = buttons->addButton(Translate(dialog_text::kResetResults), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(reset, &QPushButton::clicked, this, &CBestResultsSheet::OnResetResults);
@@ -48,10 +47,9 @@ BestResultsPage* CBestResultsSheet::Page(int index) const {
 
 void CBestResultsSheet::OnResetResults() {
     // No is the default: Escape asks this question, and Return must not empty every list.
-    if (!AskYesNoQuestion(this, dialog_text::Text(dialog_text::kResetQuestion), QMessageBox::No))
-        return;
+    if (!AskYesNoQuestion(this, Translate(dialog_text::kResetQuestion), QMessageBox::No)) return;
     if (!table.ResetBestResults()) {
-        ShowMessageBox(this, dialog_text::Text(dialog_text::kResetFailed));
+        ShowMessageBox(this, Translate(dialog_text::kResetFailed));
         return;
     }
     done(QDialog::Rejected);

@@ -15,11 +15,11 @@
 namespace zentile {
 
 DifficultyDlg::DifficultyDlg(QWidget* parent) : QDialog(parent), levels(new QButtonGroup(this)) {
-    setWindowTitle(dialog_text::Text(dialog_text::kDifficultyTitle));
+    setWindowTitle(Translate(dialog_text::kDifficultyTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(new QLabel(dialog_text::Text(dialog_text::kDifficultyPrompt), this));
+    layout->addWidget(new QLabel(Translate(dialog_text::kDifficultyPrompt), this));
 
     auto* group = new QGroupBox(this);
     auto* buttons = new QVBoxLayout(group);

@@ -30,8 +30,8 @@ void GameFileDialog::accept() {
             const QFileInfo chosen(files.constFirst());
             // A folder is entered, not replaced: the base class does that.
             if (chosen.exists() && !chosen.isDir() &&
-                !AskYesNoQuestion(
-                    this, dialog_text::Text(dialog_text::kReplaceQuestion).arg(chosen.fileName())))
+                !AskYesNoQuestion(this,
+                                  Translate(dialog_text::kReplaceQuestion).arg(chosen.fileName())))
                 return;
         }
     }

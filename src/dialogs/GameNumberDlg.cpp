@@ -14,11 +14,11 @@
 namespace zentile {
 
 GameNumberDlg::GameNumberDlg(QWidget* parent) : QDialog(parent), field(new QLineEdit(this)) {
-    setWindowTitle(dialog_text::Text(dialog_text::kGameNumberTitle));
+    setWindowTitle(Translate(dialog_text::kGameNumberTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* prompt = new QLabel(dialog_text::Text(dialog_text::kGameNumberPrompt), this);
+    auto* prompt = new QLabel(Translate(dialog_text::kGameNumberPrompt), this);
     prompt->setBuddy(field);
     layout->addWidget(prompt);
 
@@ -29,7 +29,7 @@ GameNumberDlg::GameNumberDlg(QWidget* parent) : QDialog(parent), field(new QLine
     centred->addStretch();
     layout->addLayout(centred);
 
-    auto* note = new QLabel(dialog_text::Text(dialog_text::kGameNumberNote), this);
+    auto* note = new QLabel(Translate(dialog_text::kGameNumberNote), this);
     note->setWordWrap(true);
     // As wide as the prompt, so that the note breaks into two even lines.
     note->setFixedWidth(prompt->sizeHint().width());
@@ -54,7 +54,10 @@ void GameNumberDlg::showEvent(QShowEvent* event) {
 void GameNumberDlg::accept() {
     const GameNumberCheck check = CheckGameNumberText(field->text().toStdString());
     if (check.verdict != GameNumberVerdict::Valid) {
-        ShowMessageBox(this, Translate(text_context::kMessages, GameNumberMessage(check.verdict)));
+        // A translation writes the numbers as its language does ("%L1"); English as they are.
+        ShowMessageBox(this, Translate(GameNumberMessage(check.verdict))
+                                 .arg(kLowestGameNumber)
+                                 .arg(kHighestGameNumber));
         field->setFocus();
         field->selectAll();
         // The closing box hands the focus back through the event loop; take it again after.

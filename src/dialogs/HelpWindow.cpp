@@ -36,7 +36,7 @@ bool Readable(const QString& path) {
 HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     : QWidget(owner, Qt::Window), indexPath(indexPath), browser(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(dialog_text::Text(dialog_text::kHelpTitle));
+    setWindowTitle(Translate(dialog_text::kHelpTitle));
     resize(720, 600);
 
     browser->setOpenExternalLinks(true);
@@ -45,14 +45,14 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
 
     auto* toolbar = new QToolBar(this);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                       dialog_text::Text(dialog_text::kHelpBack), browser,
-                                       &QTextBrowser::backward);
-    QAction* forward = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                          dialog_text::Text(dialog_text::kHelpForward), browser,
-                                          &QTextBrowser::forward);
+    QAction* back =
+        toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                           Translate(dialog_text::kHelpBack), browser, &QTextBrowser::backward);
+    QAction* forward =
+        toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                           Translate(dialog_text::kHelpForward), browser, &QTextBrowser::forward);
     toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
-                       dialog_text::Text(dialog_text::kHelpHome), this, &HelpWindow::GoHome);
+                       Translate(dialog_text::kHelpHome), this, &HelpWindow::GoHome);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
@@ -62,7 +62,7 @@ HelpWindow::HelpWindow(const QString& indexPath, QWidget* owner)
     connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? dialog_text::Text(dialog_text::kHelpTitle) : title);
+        setWindowTitle(title.isEmpty() ? Translate(dialog_text::kHelpTitle) : title);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -94,10 +94,9 @@ QString FindHelpIndex(const QString& programFilePath, const QString& language) {
 }
 
 HelpWindow* OpenHelpContents(QWidget* parent, const QString& programFilePath) {
-    const QString index =
-        FindHelpIndex(programFilePath, dialog_text::Text(dialog_text::kManualLanguage));
+    const QString index = FindHelpIndex(programFilePath, Translate(dialog_text::kManualLanguage));
     if (index.isEmpty()) {
-        ShowMessageBox(parent, dialog_text::Text(dialog_text::kHelpFailed));
+        ShowMessageBox(parent, Translate(dialog_text::kHelpFailed));
         return nullptr;
     }
     if (openWindow && openWindow->IndexPath() == index) {

@@ -21,10 +21,10 @@ constexpr int kLetters = 1;
 constexpr int kNoteIndent = 22;
 constexpr int kNoteWidth = 240;
 
-QLabel* AddNote(QVBoxLayout& layout, const char* text, QWidget* parent) {
+QLabel* AddNote(QVBoxLayout& layout, Text text, QWidget* parent) {
     auto* note = new QLabel(parent);
     note->setTextFormat(Qt::PlainText); // keeps the text's blanks as they are
-    note->setText(dialog_text::Text(text));
+    note->setText(Translate(text));
     note->setWordWrap(true);
     note->setFixedWidth(kNoteWidth);
     note->setContentsMargins(kNoteIndent, 0, 0, 0);
@@ -36,19 +36,19 @@ QLabel* AddNote(QVBoxLayout& layout, const char* text, QWidget* parent) {
 
 OptionsDlg::OptionsDlg(QWidget* parent)
     : QDialog(parent), gameTypes(new QButtonGroup(this)), timedBox(nullptr) {
-    setWindowTitle(dialog_text::Text(dialog_text::kOptionsTitle));
+    setWindowTitle(Translate(dialog_text::kOptionsTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto* typeGroup = new QGroupBox(dialog_text::Text(dialog_text::kGameTypeGroup), this);
+    auto* typeGroup = new QGroupBox(Translate(dialog_text::kGameTypeGroup), this);
     auto* types = new QVBoxLayout(typeGroup);
-    auto* classic = new QRadioButton(dialog_text::Text(dialog_text::kClassicGame), typeGroup);
+    auto* classic = new QRadioButton(Translate(dialog_text::kClassicGame), typeGroup);
     gameTypes->addButton(classic, kClassic);
     types->addWidget(classic);
     AddNote(*types, dialog_text::kClassicGameNote, typeGroup);
     types->addSpacing(8);
-    auto* letters = new QRadioButton(dialog_text::Text(dialog_text::kLetterGame), typeGroup);
+    auto* letters = new QRadioButton(Translate(dialog_text::kLetterGame), typeGroup);
     gameTypes->addButton(letters, kLetters);
     types->addWidget(letters);
     AddNote(*types, dialog_text::kLetterGameNote, typeGroup);
@@ -56,7 +56,7 @@ OptionsDlg::OptionsDlg(QWidget* parent)
 
     auto* timeGroup = new QGroupBox(this);
     auto* time = new QVBoxLayout(timeGroup);
-    timedBox = new QCheckBox(dialog_text::Text(dialog_text::kTimedGame), timeGroup);
+    timedBox = new QCheckBox(Translate(dialog_text::kTimedGame), timeGroup);
     time->addWidget(timedBox);
     AddNote(*time, dialog_text::kTimedGameNote, timeGroup);
     layout->addWidget(timeGroup);

@@ -14,7 +14,7 @@ void StartEditing(Game& game, Host& host) {
     EndPendingHints(game, host);
     ClearPlayRecord(game);
     game.grid.ResetAll();
-    session.clock.clockText = kCreatingClockText;
+    session.clock.face = ClockFace::Creating;
     session.gameNumber = 0;
     session.level = kCustomLevel;
     session.boardLevel = kCustomLevel;
@@ -68,7 +68,7 @@ void PuzzleEditor::CancelEditMode() {
     session.state = GameState::NoGame;
     session.clock.elapsedBefore = 0;
     session.clock.runningSince = host.Now();
-    session.clock.clockText = kAfterEditingClockText;
+    session.clock.face = ClockFace::Blank;
     host.Repaint();
 }
 

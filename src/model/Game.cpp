@@ -18,7 +18,8 @@ void ClearPlayRecord(Game& game) {
 }
 
 void EndGame(Game& game, int64_t now) {
-    game.session.clock.clockText = FormatElapsed(game.session.ElapsedSeconds(now));
+    game.session.clock.stoppedSeconds = game.session.ElapsedSeconds(now);
+    game.session.clock.face = ClockFace::Stopped;
     ClearPlayRecord(game);
     game.session.state = GameState::NoGame;
 }

@@ -12,7 +12,7 @@ int64_t GameClock::Elapsed(int64_t now) const {
 void GameClock::Start(int64_t now) {
     elapsedBefore = 0;
     runningSince = now;
-    clockText.clear();
+    face = ClockFace::Live;
 }
 
 void GameClock::Stop(int64_t now) {

@@ -5,11 +5,20 @@
 
 namespace zentile {
 
+// What the clock pane shows; the window words and formats it.
+enum class ClockFace : uint8_t {
+    Blank,    // before the first game, and after leaving the editor
+    Live,     // the time of the game being played, also while paused
+    Stopped,  // the time a finished game took, stoppedSeconds
+    Creating, // while the player makes a puzzle
+};
+
 // A game's time: the seconds of finished running stretches plus the current one.
 struct GameClock {
-    int64_t elapsedBefore = 0;   // seconds counted before the current running stretch
-    int64_t runningSince = 0;    // wall-clock seconds when the current stretch began
-    std::string clockText = " "; // a fixed text for the clock pane; empty: show the live time
+    int64_t elapsedBefore = 0; // seconds counted before the current running stretch
+    int64_t runningSince = 0;  // wall-clock seconds when the current stretch began
+    ClockFace face = ClockFace::Blank;
+    int64_t stoppedSeconds = 0; // what a Stopped clock shows
 
     // Elapsed seconds with the stretch running until now. Never negative, also when the wall
     // clock has been set back since the stretch began.

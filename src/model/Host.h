@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SymbolSet.h"
+#include "model/Translatable.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,13 +25,10 @@ public:
     virtual int64_t Now() = 0;
 
     // A modal Yes/No question with the question icon, captioned with the application title.
-    virtual bool AskYesNo(std::string_view text) = 0;
-    // A modal message box with an OK button.
-    virtual void ShowMessageBox(std::string_view text, MessageIcon icon,
-                                std::string_view caption) = 0;
-    void ShowMessage(std::string_view text, MessageIcon icon) {
-        ShowMessageBox(text, icon, kApplicationTitle);
-    }
+    virtual bool AskYesNo(Text text) = 0;
+    // A modal message box with an OK button; an empty caption is the application title.
+    virtual void ShowMessageBox(Text text, MessageIcon icon, Text caption) = 0;
+    void ShowMessage(Text text, MessageIcon icon) { ShowMessageBox(text, icon, {}); }
 
     // Numbered timers whose expiry comes back through the game controller's OnTimer. Starting
     // a running identifier restarts it.

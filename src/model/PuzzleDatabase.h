@@ -18,8 +18,8 @@ inline constexpr int kDatabaseLevels = 5;
 inline constexpr int kCustomLevel = 5;
 inline constexpr std::array<uint32_t, kDatabaseLevels> kLevelRecordCounts = {124, 1648, 2807, 1877,
                                                                              451};
-// Also the keys of the best results in the settings, so never translated there.
-inline constexpr std::array<std::string_view, 6> LevelNames = {
+// The levels as the player reads them; the best results keep fixed keys of their own.
+inline constexpr std::array<Text, 6> LevelNames = {
     ZENTILE_TEXT("Levels", "Very Easy"), ZENTILE_TEXT("Levels", "Easy"),
     ZENTILE_TEXT("Levels", "Medium"),    ZENTILE_TEXT("Levels", "Hard"),
     ZENTILE_TEXT("Levels", "Very Hard"), ZENTILE_TEXT("Levels", "Custom")};

@@ -1,7 +1,22 @@
 #pragma once
 
-// Marks a text the player sees. The core keeps its English; the window shows it through
-// Translate(context, text), and the context names where: "Commands" (menus, prompts, tooltips),
-// "Messages" (message boxes), "Levels", "Print" and "Window" (status bar). lupdate gathers the
+#include <string_view>
+
+namespace zentile {
+
+// A text the player sees, marked with ZENTILE_TEXT(context, english). The context says where it
+// is shown: "Commands" (menus, prompts, tooltips), "Messages" (message boxes), "Levels", "Print",
+// "Dialogs" and "Window" (status bar and grid). It travels with the English, so the one function
+// that translates a text (Translate, in the window) takes both from here. lupdate gathers the
 // marks as QT_TRANSLATE_NOOP (its -tr-function-alias), so the core needs no Qt for them.
-#define ZENTILE_TEXT(context, text) text
+struct Text {
+    const char* context = "";
+    const char* english = ""; // a string literal: it lives as long as the program
+
+    constexpr std::string_view English() const { return english; }
+    constexpr bool Empty() const { return english[0] == '\0'; }
+};
+
+} // namespace zentile
+
+#define ZENTILE_TEXT(context, english) (::zentile::Text{context, english})

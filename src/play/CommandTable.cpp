@@ -14,15 +14,16 @@ using enum EnableRule;
 using CR = CheckRule;
 
 constexpr CommandHandler kNoHandler = nullptr;
+constexpr Text kNoText{};
 
 constexpr CommandRow DigitRow(int32_t d) {
     return {static_cast<CommandId>(cmd::Erase + d),
-            "",
+            kNoText,
             "",
             "",
             static_cast<int8_t>(7 + d),
-            d == 0 ? ZENTILE_TEXT("Commands", "Erase the cell") : "",
-            d == 0 ? ZENTILE_TEXT("Commands", "Erase") : "",
+            d == 0 ? ZENTILE_TEXT("Commands", "Erase the cell") : kNoText,
+            d == 0 ? ZENTILE_TEXT("Commands", "Erase") : kNoText,
             PlayingOrEditing,
             CR::CurrentDigit,
             [](GameController& c, CommandId id) { c.input.DigitButton(id); }};
@@ -35,37 +36,39 @@ constexpr std::array kCommands = {
                ZENTILE_TEXT("Commands", "Create a new game"), ZENTILE_TEXT("Commands", "New"),
                NotEditing, CR::None, [](GameController& c, CommandId) { c.session.New(); }},
     CommandRow{cmd::GameNumber, ZENTILE_TEXT("Commands", "&Game Number..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Creates a game given a seed number"), "", Always, CR::None,
-               kNoHandler},
-    CommandRow{cmd::OpenGame, ZENTILE_TEXT("Commands", "&Open Game..."), "", "", -1, "", "", Always,
+               ZENTILE_TEXT("Commands", "Creates a game given a seed number"), kNoText, Always,
                CR::None, kNoHandler},
-    CommandRow{cmd::SaveGame, ZENTILE_TEXT("Commands", "&Save Game..."), "", "", -1, "", "", Always,
-               CR::None, kNoHandler},
+    CommandRow{cmd::OpenGame, ZENTILE_TEXT("Commands", "&Open Game..."), "", "", -1, kNoText,
+               kNoText, Always, CR::None, kNoHandler},
+    CommandRow{cmd::SaveGame, ZENTILE_TEXT("Commands", "&Save Game..."), "", "", -1, kNoText,
+               kNoText, Always, CR::None, kNoHandler},
     CommandRow{cmd::PrintCurrentPuzzle, ZENTILE_TEXT("Commands", "&Current Puzzle..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Prints the current puzzle"), "", Always, CR::None,
+               ZENTILE_TEXT("Commands", "Prints the current puzzle"), kNoText, Always, CR::None,
                kNoHandler},
     CommandRow{cmd::PrintBooklet, ZENTILE_TEXT("Commands", "&Booklet..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Prints a number of puzzles"), "", Always, CR::None,
+               ZENTILE_TEXT("Commands", "Prints a number of puzzles"), kNoText, Always, CR::None,
                kNoHandler},
     CommandRow{cmd::Difficulty, ZENTILE_TEXT("Commands", "&Difficulty..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Change the difficulty level of the game"), "", Always,
+               ZENTILE_TEXT("Commands", "Change the difficulty level of the game"), kNoText, Always,
                CR::None, kNoHandler},
     CommandRow{cmd::Options, ZENTILE_TEXT("Commands", "O&ptions..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Display games options"), "", Always, CR::None, kNoHandler},
+               ZENTILE_TEXT("Commands", "Display games options"), kNoText, Always, CR::None,
+               kNoHandler},
     CommandRow{cmd::BestResults, ZENTILE_TEXT("Commands", "&Best Results..."), "", "", -1,
-               ZENTILE_TEXT("Commands", "Display the best results"), "", Always, CR::None,
+               ZENTILE_TEXT("Commands", "Display the best results"), kNoText, Always, CR::None,
                kNoHandler},
     CommandRow{cmd::Exit, ZENTILE_TEXT("Commands", "E&xit"), "", "", -1,
                ZENTILE_TEXT("Commands", "Quit the application; prompts to save documents"),
                ZENTILE_TEXT("Commands", "Exit"), Always, CR::None, kNoHandler},
     CommandRow{cmd::CreateGame, ZENTILE_TEXT("Commands", "&Create Game"), "", "", -1,
-               ZENTILE_TEXT("Commands", "Create your own game"), "", NoGameOrPlaying, CR::None,
+               ZENTILE_TEXT("Commands", "Create your own game"), kNoText, NoGameOrPlaying, CR::None,
                kNoHandler},
     CommandRow{cmd::SaveAndPlay, ZENTILE_TEXT("Commands", "&Save and Play"), "", "", -1,
-               ZENTILE_TEXT("Commands", "Play the game you created"), "", Editing, CR::None,
+               ZENTILE_TEXT("Commands", "Play the game you created"), kNoText, Editing, CR::None,
                kNoHandler},
     CommandRow{cmd::CancelEditMode, ZENTILE_TEXT("Commands", "C&ancel Edit Mode"), "", "", -1,
-               ZENTILE_TEXT("Commands", "Cancel Edit mode"), "", Editing, CR::None, kNoHandler},
+               ZENTILE_TEXT("Commands", "Cancel Edit mode"), kNoText, Editing, CR::None,
+               kNoHandler},
     CommandRow{cmd::Undo, ZENTILE_TEXT("Commands", "&Undo"), "Ctrl+Z", "Ctrl+Z", 6,
                ZENTILE_TEXT("Commands", "Undo the last action"), ZENTILE_TEXT("Commands", "Undo"),
                PlayingWithUndo, CR::None, [](GameController& c, CommandId) { c.undo.Undo(); }},
@@ -73,18 +76,18 @@ constexpr std::array kCommands = {
                ZENTILE_TEXT("Commands", "Display a hint"), ZENTILE_TEXT("Commands", "Hint"),
                Playing, CR::None, [](GameController& c, CommandId) { c.assistance.Hint(); }},
     CommandRow{cmd::SolvePuzzle, ZENTILE_TEXT("Commands", "Solve &Puzzle"), "F4", "F4", -1,
-               ZENTILE_TEXT("Commands", "Display the solution of the puzzle"), "", Playing,
+               ZENTILE_TEXT("Commands", "Display the solution of the puzzle"), kNoText, Playing,
                CR::None, [](GameController& c, CommandId) { c.assistance.Solve(); }},
     // The menu shows F5 and F8, but only Ctrl+F5 and Ctrl+F8 carry these two out.
     CommandRow{cmd::ShowMisplaced, ZENTILE_TEXT("Commands", "Show &Misplaced"), "F5", "Ctrl+F5", -1,
-               ZENTILE_TEXT("Commands", "Mark wrong entries"), "", Playing, CR::CheckGuess,
+               ZENTILE_TEXT("Commands", "Mark wrong entries"), kNoText, Playing, CR::CheckGuess,
                [](GameController& c, CommandId) { c.assistance.ToggleShowMisplaced(); }},
     CommandRow{cmd::HighlightSelection, ZENTILE_TEXT("Commands", "Highlight &Selection"), "F6",
                "F6", 2, ZENTILE_TEXT("Commands", "Highlight selected number on grid"),
                ZENTILE_TEXT("Commands", "Highlight number"), Always, CR::HighlightSelection,
                [](GameController& c, CommandId) { c.assistance.ToggleHighlightSelection(); }},
     CommandRow{cmd::HidePencilMarks, ZENTILE_TEXT("Commands", "Hide Pen&cil Marks"), "F8",
-               "Ctrl+F8", -1, ZENTILE_TEXT("Commands", "Hide the pencil marks"), "", Playing,
+               "Ctrl+F8", -1, ZENTILE_TEXT("Commands", "Hide the pencil marks"), kNoText, Playing,
                CR::HidePencilMarks,
                [](GameController& c, CommandId) { c.assistance.ToggleHidePencilMarks(); }},
     CommandRow{cmd::StartBranch, ZENTILE_TEXT("Commands", "Start &Branch"), "", "", 3,
@@ -109,33 +112,34 @@ constexpr std::array kCommands = {
     DigitRow(7),
     DigitRow(8),
     DigitRow(9),
-    CommandRow{cmd::HelpContents, ZENTILE_TEXT("Commands", "&Contents..."), "F1", "F1", -1, "", "",
-               Always, CR::None, kNoHandler},
+    CommandRow{cmd::HelpContents, ZENTILE_TEXT("Commands", "&Contents..."), "F1", "F1", -1, kNoText,
+               kNoText, Always, CR::None, kNoHandler},
     CommandRow{cmd::GoToWebsite, ZENTILE_TEXT("Commands", "Go to Quantelo &Website"), "", "", -1,
-               "", "", Always, CR::None, kNoHandler},
+               kNoText, kNoText, Always, CR::None, kNoHandler},
     CommandRow{
         cmd::About, ZENTILE_TEXT("Commands", "&About..."), "", "", -1,
         ZENTILE_TEXT("Commands", "Display program information, version number and copyright"),
         ZENTILE_TEXT("Commands", "About"), Always, CR::None, kNoHandler},
     // A hidden switch: a key, no menu item, no button.
-    CommandRow{cmd::RevealToggle, "", "", "Ctrl+Shift+D", -1, "", "", Always, CR::None,
+    CommandRow{cmd::RevealToggle, kNoText, "", "Ctrl+Shift+D", -1, kNoText, kNoText, Always,
+               CR::None,
                [](GameController& c, CommandId) { c.assistance.ToggleRevealSolutions(); }},
     // The click on the time pane, and its key.
-    CommandRow{cmd::PauseGame, "", "", "Pause", -1, "", "", InGame, CR::None,
+    CommandRow{cmd::PauseGame, kNoText, "", "Pause", -1, kNoText, kNoText, InGame, CR::None,
                [](GameController& c, CommandId) { c.session.PauseOrContinue(); }},
 };
 
-constexpr MenuItem Begin(std::string_view title) {
+constexpr MenuItem Begin(Text title) {
     return {MenuItemKind::BeginMenu, 0, title};
 }
 constexpr MenuItem End() {
-    return {MenuItemKind::EndMenu, 0, ""};
+    return {MenuItemKind::EndMenu, 0, kNoText};
 }
 constexpr MenuItem Item(CommandId id) {
-    return {MenuItemKind::Command, id, ""};
+    return {MenuItemKind::Command, id, kNoText};
 }
 constexpr MenuItem Separator() {
-    return {MenuItemKind::Separator, 0, ""};
+    return {MenuItemKind::Separator, 0, kNoText};
 }
 
 constexpr std::array kMenuBar = {
@@ -156,7 +160,7 @@ constexpr std::array kMenuBar = {
     Separator(),
     Item(cmd::Exit),
     End(),
-    Begin(ZENTILE_TEXT("Commands", " &Edit Game")),
+    Begin(ZENTILE_TEXT("Commands", "&Edit Game")),
     Item(cmd::CreateGame),
     Item(cmd::SaveAndPlay),
     Item(cmd::CancelEditMode),

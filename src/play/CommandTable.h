@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Translatable.h"
 #include "play/CommandIds.h"
 
 #include <cstdint>
@@ -37,12 +38,12 @@ using CommandHandler = void (*)(GameController& controller, CommandId id);
 
 struct CommandRow {
     CommandId id;
-    std::string_view menuText;    // with "&" before the underlined letter; empty: no menu item
+    Text menuText;                // with "&" before the underlined letter; empty: no menu item
     std::string_view menuKeyText; // the key shown beside the menu item, after a tab
     std::string_view shortcut;    // the key that carries it out, e.g. "Ctrl+F5"; empty: none
     int8_t toolbarImage;          // index in the toolbar image strip; -1: no toolbar button
-    std::string_view prompt;      // status-bar prompt; empty: none
-    std::string_view tooltip;     // toolbar tooltip; empty: none
+    Text prompt;                  // status-bar prompt; empty: none
+    Text tooltip;                 // toolbar tooltip; empty: none
     EnableRule enabledRule;
     CheckRule checkedRule;
     CommandHandler handler; // nullptr: the window binds one (files, dialogs, printing, help ...)
@@ -58,8 +59,8 @@ const CommandRow* FindCommand(CommandId id);
 enum class MenuItemKind : uint8_t { BeginMenu, EndMenu, Command, Separator };
 struct MenuItem {
     MenuItemKind kind;
-    CommandId id;           // Command only
-    std::string_view title; // BeginMenu only
+    CommandId id; // Command only
+    Text title;   // BeginMenu only
 };
 std::span<const MenuItem> MenuBar();
 

@@ -34,7 +34,7 @@ GameNumberCheck CheckGameNumberText(std::string_view text) {
     return {GameNumberVerdict::Valid, static_cast<uint32_t>(value)};
 }
 
-std::string_view GameNumberMessage(GameNumberVerdict verdict) {
+Text GameNumberMessage(GameNumberVerdict verdict) {
     switch (verdict) {
     case GameNumberVerdict::NotANumber:
         return kNotANumberMessage;

@@ -14,10 +14,12 @@ inline constexpr uint32_t kHighestGameNumber = 1000000;
 // Only this many characters of the field are read; the rest is ignored.
 inline constexpr std::size_t kGameNumberTextLimit = 63;
 
-inline constexpr std::string_view kNotANumberMessage =
+inline constexpr Text kNotANumberMessage =
     ZENTILE_TEXT("Messages", "Please enter a positive integer.");
-inline constexpr std::string_view kGameNumberRangeMessage =
-    ZENTILE_TEXT("Messages", "Please enter an integer between 1 and 1000000.");
+//: %1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers
+//: are written in your language.
+inline constexpr Text kGameNumberRangeMessage =
+    ZENTILE_TEXT("Messages", "Please enter an integer between %1 and %2.");
 
 enum class GameNumberVerdict { Valid, NotANumber, OutOfRange };
 
@@ -33,6 +35,6 @@ struct GameNumberCheck {
 GameNumberCheck CheckGameNumberText(std::string_view text);
 
 // What the player is told about a verdict; empty for a valid number.
-std::string_view GameNumberMessage(GameNumberVerdict verdict);
+Text GameNumberMessage(GameNumberVerdict verdict);
 
 } // namespace zentile

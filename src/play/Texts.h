@@ -7,12 +7,12 @@
 namespace zentile {
 
 // The play controller's own texts, shown to the player.
-inline constexpr std::string_view kNewGameQuestion =
+inline constexpr Text kNewGameQuestion =
     ZENTILE_TEXT("Messages", "Do you want to start a new game?");
-inline constexpr std::string_view kSolvedMessage =
+inline constexpr Text kSolvedMessage =
     ZENTILE_TEXT("Messages", "You solved the puzzle. Congratulations!");
-inline constexpr std::string_view kNoEmptyTilesMessage =
+inline constexpr Text kNoEmptyTilesMessage =
     ZENTILE_TEXT("Messages", "There are no empty tiles on the grid.");
-inline constexpr std::string_view kHintErrorCaption = ZENTILE_TEXT("Messages", "Error");
+inline constexpr Text kHintErrorCaption = ZENTILE_TEXT("Messages", "Error");
 
 } // namespace zentile

@@ -6,6 +6,7 @@
 #include "ui/QtText.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -28,7 +29,7 @@ QFont PrintFont(int32_t height, bool italic = false) {
 }
 
 // Text in a rectangle with the pen and font restored afterwards.
-void DrawText(QPainter& painter, const QRect& rect, int flags, const QFont& font,
+void DrawText(QPainter& painter, const QRectF& rect, int flags, const QFont& font,
               const QString& text) {
     painter.save();
     painter.setFont(font);
@@ -40,15 +41,11 @@ void DrawText(QPainter& painter, const QRect& rect, int flags, const QFont& font
 
 constexpr int kWrappedTopCentre = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
-// The entry's caption, its level named in the player's language.
-QString PrintedCaption(const PrintEntry& entry) {
-    return ToQString(Caption(LevelText(entry.level).toStdString(), entry.gameNumber));
-}
-
 void DrawGrid(QPainter& painter, const GridPlace& place, const PrintEntry& entry, int32_t first) {
     DrawGridLines(painter, place.left, place.top, place.cell, place.cell);
     DrawGridSymbols(painter, place.left, place.top, place.cell, place.cell, entry, first);
-    DrawCaption(painter, place.left, place.top, place.cell, place.cell, PrintedCaption(entry));
+    DrawCaption(painter, place.left, place.top, place.cell, place.cell,
+                PrintedCaption(entry.level, entry.gameNumber));
 }
 
 } // namespace
@@ -62,11 +59,13 @@ void DrawHeading(QPainter& painter, int32_t width, const QString& text) {
 void DrawFooter(QPainter& painter, int32_t width, int32_t height) {
     const QRect band(0, height - page::kFooterHeight, width, page::kFooterHeight);
     const QFont font = PrintFont(page::kFooterFontHeight, true);
-    // The blanks at either end are part of the texts: they keep them off the page's edges.
+    // The texts keep six blanks' width off the page's left edge and eight off its right.
+    const QFontMetricsF metrics(font, painter.device());
+    const QRectF inside = QRectF(band).adjusted(metrics.horizontalAdvance(QString(6, ' ')), 0,
+                                                -metrics.horizontalAdvance(QString(8, ' ')), 0);
     constexpr int kWrappedTop = Qt::AlignTop | Qt::TextWordWrap;
-    DrawText(painter, band, Qt::AlignLeft | kWrappedTop, font,
-             Translate(text_context::kPrint, kFooterCredit));
-    DrawText(painter, band, Qt::AlignRight | kWrappedTop, font, ToQString(kFooterAddress));
+    DrawText(painter, inside, Qt::AlignLeft | kWrappedTop, font, Translate(kFooterCredit));
+    DrawText(painter, inside, Qt::AlignRight | kWrappedTop, font, ToQString(kFooterAddress));
 }
 
 void DrawGridLines(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
@@ -106,6 +105,10 @@ void DrawGridSymbols(QPainter& painter, int32_t left, int32_t top, int32_t cellW
     }
 }
 
+QString PrintedCaption(int32_t level, int32_t gameNumber) {
+    return Translate(kCaptionFormat).arg(LevelText(level)).arg(gameNumber);
+}
+
 void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
                  int32_t cellHeight, const QString& text) {
     const QRect band(left, top + 9 * cellHeight + page::kCaptionGap, 9 * cellWidth,
@@ -114,7 +117,7 @@ void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth
 }
 
 void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, Translate(text_context::kPrint, kPuzzlePageHeading));
+    DrawHeading(painter, metrics.width, Translate(kPuzzlePageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kPuzzlesPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, PuzzleGridPlace(metrics, slot), cursor.Current(), 0);
@@ -123,7 +126,7 @@ void DrawPuzzlePage(QPainter& painter, const PageMetrics& metrics, PrintCursor& 
 }
 
 void DrawSolutionPage(QPainter& painter, const PageMetrics& metrics, PrintCursor& cursor) {
-    DrawHeading(painter, metrics.width, Translate(text_context::kPrint, kSolutionPageHeading));
+    DrawHeading(painter, metrics.width, Translate(kSolutionPageHeading));
     DrawFooter(painter, metrics.width, metrics.height);
     for (int32_t slot = 0; slot < page::kSolutionsPerPage && !cursor.AtEnd(); ++slot) {
         DrawGrid(painter, SolutionGridPlace(slot), cursor.Current(), 81);

@@ -29,6 +29,8 @@ void DrawGridLines(QPainter& painter, int32_t left, int32_t top, int32_t cellWid
 // givens, 81 the solution.
 void DrawGridSymbols(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
                      int32_t cellHeight, const PrintEntry& entry, int32_t first);
+// The line under a printed grid, its level named in the player's language.
+QString PrintedCaption(int32_t level, int32_t gameNumber);
 void DrawCaption(QPainter& painter, int32_t left, int32_t top, int32_t cellWidth,
                  int32_t cellHeight, const QString& text);
 

@@ -24,17 +24,12 @@ namespace {
 constexpr const char* kLevelBoxNames[kDatabaseLevels] = {"veryEasy", "easy", "medium", "hard",
                                                          "veryHard"};
 
-// The booklet dialog's texts in the player's language.
-QString PrintText(std::string_view english) {
-    return Translate(text_context::kPrint, english);
-}
-
 } // namespace
 
 PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(PrintText(kBookletTitle));
+    setWindowTitle(Translate(kBookletTitle));
 
-    auto* levelsGroup = new QGroupBox(PrintText(kBookletLevelsGroup), this);
+    auto* levelsGroup = new QGroupBox(Translate(kBookletLevelsGroup), this);
     auto* levelsLayout = new QVBoxLayout(levelsGroup);
     for (int level = 0; level < kDatabaseLevels; ++level) {
         levelBoxes[level] = new QCheckBox(LevelText(level));
@@ -43,11 +38,11 @@ PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
     }
     levelsLayout->addStretch();
 
-    auto* typeGroup = new QGroupBox(PrintText(kBookletTypeGroup), this);
+    auto* typeGroup = new QGroupBox(Translate(kBookletTypeGroup), this);
     auto* typeLayout = new QHBoxLayout(typeGroup);
-    classicButton = new QRadioButton(PrintText(kBookletClassic));
+    classicButton = new QRadioButton(Translate(kBookletClassic));
     classicButton->setObjectName(QStringLiteral("classic"));
-    lettersButton = new QRadioButton(PrintText(kBookletLetters));
+    lettersButton = new QRadioButton(Translate(kBookletLetters));
     lettersButton->setObjectName(QStringLiteral("letters"));
     auto* typeButtons = new QButtonGroup(this);
     typeButtons->addButton(classicButton, 0);
@@ -57,18 +52,18 @@ PrintBookletDlg::PrintBookletDlg(QWidget* parent) : QDialog(parent) {
 
     countEdit = new QLineEdit(this);
     countEdit->setObjectName(QStringLiteral("puzzleCount"));
-    solutionsBox = new QCheckBox(PrintText(kBookletSolutions), this);
+    solutionsBox = new QCheckBox(Translate(kBookletSolutions), this);
     solutionsBox->setObjectName(QStringLiteral("printSolutions"));
 
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addWidget(typeGroup);
-    auto* countLabel = new QLabel(PrintText(kBookletCountLabel), this);
+    auto* countLabel = new QLabel(Translate(kBookletCountLabel), this);
     countLabel->setBuddy(countEdit); // which names the field
     rightColumn->addWidget(countLabel, 0, Qt::AlignHCenter);
     rightColumn->addWidget(countEdit, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(PrintText(kBookletCountNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(Translate(kBookletCountNote), this), 0, Qt::AlignHCenter);
     rightColumn->addWidget(solutionsBox, 0, Qt::AlignHCenter);
-    rightColumn->addWidget(new QLabel(PrintText(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
+    rightColumn->addWidget(new QLabel(Translate(kBookletSolutionsNote), this), 0, Qt::AlignHCenter);
     rightColumn->addStretch();
 
     auto* choices = new QHBoxLayout;
@@ -95,7 +90,7 @@ BookletChoice PrintBookletDlg::Choice() const {
 void PrintBookletDlg::accept() {
     if (!ControlsToFields()) return;
     if (!(veryEasy || easy || medium || hard || veryHard)) {
-        ShowMessage(PrintText(kSelectLevelMessage));
+        ShowMessage(Translate(kSelectLevelMessage));
         return;
     }
     QDialog::accept();
@@ -124,12 +119,12 @@ bool PrintBookletDlg::ControlsToFields() {
         countEdit->selectAll();
         return false;
     };
-    if (!wholeNumber.match(text).hasMatch()) return refuse(PrintText(kEnterIntegerMessage));
+    if (!wholeNumber.match(text).hasMatch()) return refuse(Translate(kEnterIntegerMessage));
     bool fits = false;
     const qlonglong count = text.toLongLong(&fits);
     if (!fits || count < kBookletMinPuzzles || count > kBookletMaxPuzzles)
         return refuse(
-            PrintText(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
+            Translate(kIntegerRangeMessage).arg(kBookletMinPuzzles).arg(kBookletMaxPuzzles));
 
     puzzleCount = static_cast<int32_t>(count);
     veryEasy = levelBoxes[0]->isChecked();

@@ -4,8 +4,6 @@
 #include "model/SymbolSet.h"
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 namespace zentile {
 
@@ -17,9 +15,5 @@ struct PrintEntry {
     PuzzleRecord values{};
     SymbolSet symbols = kClassicSymbols;
 };
-
-// The line under a printed grid: the level's name as the player reads it, two blanks, "#" and
-// the game number, as in "Medium  #4711".
-std::string Caption(std::string_view levelName, int32_t gameNumber);
 
 } // namespace zentile

@@ -13,11 +13,9 @@ inline constexpr std::string_view kSavedGameEndLine = "Done";
 inline constexpr std::string_view kSavedGameExtension = "ztg";
 inline constexpr std::string_view kSavedGameFilter = "Zentile (*.ztg)";
 
-inline constexpr std::string_view kReadErrorMessage =
-    ZENTILE_TEXT("Messages", "Error while reading the file");
-inline constexpr std::string_view kSaveErrorMessage =
-    ZENTILE_TEXT("Messages", "Error while saving the file");
-inline constexpr std::string_view kOpenWithoutGuessesQuestion =
+inline constexpr Text kReadErrorMessage = ZENTILE_TEXT("Messages", "Error while reading the file");
+inline constexpr Text kSaveErrorMessage = ZENTILE_TEXT("Messages", "Error while saving the file");
+inline constexpr Text kOpenWithoutGuessesQuestion =
     ZENTILE_TEXT("Messages", "Do you want display the original game without the guesses?");
 
 // The settings store: the options in one section, the best results in another.

@@ -50,8 +50,7 @@ CMainFrame::CMainFrame(GameController& controller, QWidget* parent)
 
 void CMainFrame::CreateActions() {
     for (const CommandRow& row : CommandTable()) {
-        using text_context::kCommands;
-        QString text = Translate(kCommands, row.menuText);
+        QString text = Translate(row.menuText);
         // The key shown beside the item may differ from the key that runs it (F5 and Ctrl+F5);
         // it is written as the desktop writes keys in the player's language ("Strg+Z").
         if (!row.menuKeyText.empty())
@@ -61,15 +60,15 @@ void CMainFrame::CreateActions() {
         action->setObjectName(QStringLiteral("command%1").arg(row.id));
         action->setData(row.id);
         if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(row.shortcut)));
-        action->setStatusTip(Translate(kCommands, row.prompt));
-        action->setToolTip(Translate(kCommands, row.tooltip));
+        action->setStatusTip(Translate(row.prompt));
+        action->setToolTip(Translate(row.tooltip));
         action->setCheckable(row.checkedRule != CheckRule::None);
         if (row.toolbarImage >= 0) {
             action->setIcon(images.Icon(row.toolbarImage));
             action->setIconVisibleInMenu(false);
         }
         // A key with no menu item or button must still belong to the window to work.
-        if (row.menuText.empty() && row.toolbarImage < 0) addAction(action);
+        if (row.menuText.Empty() && row.toolbarImage < 0) addAction(action);
         const CommandId id = row.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         actions[id] = action;
@@ -81,7 +80,7 @@ void CMainFrame::CreateMenus() {
     for (const MenuItem& item : MenuBar()) {
         switch (item.kind) {
         case MenuItemKind::BeginMenu: {
-            const QString title = Translate(text_context::kCommands, item.title);
+            const QString title = Translate(item.title);
             QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshCommandStates);
             open.push_back(menu);
@@ -154,7 +153,7 @@ void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
         action->setIcon(images.Icon(*image));
         // Named after what its picture shows.
         toolBar->widgetForAction(action)->setAccessibleName(
-            ui_text::Text(ui_text::kSelectSymbol).arg(QLatin1Char(symbols[k])));
+            Translate(ui_text::kSelectSymbol).arg(QLatin1Char(symbols[k])));
     }
 }
 

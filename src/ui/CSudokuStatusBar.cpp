@@ -1,6 +1,5 @@
 #include "ui/CSudokuStatusBar.h"
 
-#include "editor/EditorTexts.h"
 #include "model/Game.h"
 #include "model/Host.h"
 #include "model/PuzzleDatabase.h"
@@ -17,12 +16,12 @@ namespace zentile {
 namespace {
 
 QString LevelPaneText(int32_t level) {
-    return ui_text::Text(ui_text::kLevelPrefix) + LevelText(level);
+    return Translate(ui_text::kLevelFormat).arg(LevelText(level));
 }
 
 QString GamePaneText(uint32_t gameNumber) {
     if (gameNumber == 0) return QString::fromLatin1(ui_text::kNoGameNumber);
-    return ui_text::Text(ui_text::kGameFormat).arg(gameNumber);
+    return Translate(ui_text::kGameFormat).arg(gameNumber);
 }
 
 // What the panes start with; each is made wide enough for every text it shows in the
@@ -37,12 +36,10 @@ QStringList LevelPaneTexts() {
     return texts;
 }
 QString GamePaneSizing() {
-    return ui_text::Text(ui_text::kGameFormat)
-        .arg(QLatin1String(ui_text::kGamePaneNumber))
-        .trimmed();
+    return Translate(ui_text::kGameFormat).arg(QLatin1String(ui_text::kGamePaneNumber));
 }
 QStringList TimePaneTexts() {
-    return {ui_text::Text(ui_text::kPause), Translate(text_context::kWindow, kCreatingClockText)};
+    return {Translate(ui_text::kPause), Translate(ui_text::kCreating)};
 }
 
 } // namespace
@@ -52,7 +49,7 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     setObjectName(QStringLiteral("statusBar"));
     // The message pane is an ordinary widget: a prompt shown over it hides it, and when the
     // prompt goes, "Ready" is back.
-    message = new QLabel(ui_text::Text(ui_text::kReady), this);
+    message = new QLabel(Translate(ui_text::kReady), this);
     message->setMinimumWidth(15);
     addWidget(message, 1);
     level = AddPane(LevelPaneSizing(), LevelPaneTexts());
@@ -61,7 +58,7 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     time->installEventFilter(this);
     // Named once: a label without a name is named by its text, which would be announced anew
     // with every tick.
-    time->setAccessibleName(ui_text::Text(ui_text::kTimePaneName));
+    time->setAccessibleName(Translate(ui_text::kTimePaneName));
 }
 
 QLabel* CSudokuStatusBar::AddPane(const QString& sizingText, const QStringList& alsoFits) {
@@ -97,7 +94,7 @@ QString CSudokuStatusBar::PaneText(Pane pane) const {
 }
 
 void CSudokuStatusBar::ShowPrompt(const QString& prompt, bool highlighted) {
-    message->setText(highlighted ? QString() : ui_text::Text(ui_text::kReady));
+    message->setText(highlighted ? QString() : Translate(ui_text::kReady));
     showMessage(prompt);
 }
 
@@ -109,18 +106,27 @@ void CSudokuStatusBar::UpdatePanes() {
 void CSudokuStatusBar::ClockTick() {
     const GameSession& session = game.session;
     const GameClock& clock = session.clock;
-    std::string text = clock.clockText;
-    if (text.empty()) {
-        text = FormatElapsed(clock.Elapsed(host.Now()));
+    QString text = QString::fromLatin1(ui_text::kNoTime);
+    switch (clock.face) {
+    case ClockFace::Blank:
+        break;
+    case ClockFace::Live:
+        text = QString::fromStdString(FormatElapsed(clock.Elapsed(host.Now())));
         if (session.state == GameState::Paused) {
-            text = blink ? std::string(ui_text::kPause) : FormatElapsed(clock.elapsedBefore);
+            text = blink ? Translate(ui_text::kPause)
+                         : QString::fromStdString(FormatElapsed(clock.elapsedBefore));
             blink = !blink;
         }
+        break;
+    case ClockFace::Stopped:
+        text = QString::fromStdString(FormatElapsed(clock.stoppedSeconds));
+        break;
+    case ClockFace::Creating:
+        text = Translate(ui_text::kCreating);
+        break;
     }
     // An untimed game shows no time, though the blinking goes on underneath.
-    // A time has nothing to translate; "Pause" and "Creating.." have.
-    time->setText(game.options.TimedGame ? Translate(text_context::kWindow, text)
-                                         : QString::fromLatin1(ui_text::kNoTime));
+    time->setText(game.options.TimedGame ? text : QString::fromLatin1(ui_text::kNoTime));
 }
 
 bool CSudokuStatusBar::eventFilter(QObject* watched, QEvent* event) {

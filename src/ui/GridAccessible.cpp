@@ -15,20 +15,16 @@ namespace {
 
 // What the grid says, in the window's context.
 namespace grid_text {
-inline constexpr char kGrid[] = QT_TRANSLATE_NOOP("Window", "Sudoku grid");
-inline constexpr char kPlace[] = QT_TRANSLATE_NOOP("Window", "Row %1, column %2");
-inline constexpr char kEmpty[] = QT_TRANSLATE_NOOP("Window", "empty");
-inline constexpr char kClue[] = QT_TRANSLATE_NOOP("Window", "clue");
-inline constexpr char kPencilMark[] = QT_TRANSLATE_NOOP("Window", "pencil mark %1");
-inline constexpr char kPencilMarks[] = QT_TRANSLATE_NOOP("Window", "pencil marks %1");
-inline constexpr char kMisplaced[] = QT_TRANSLATE_NOOP("Window", "misplaced");
-inline constexpr char kInBranch[] = QT_TRANSLATE_NOOP("Window", "in branch");
-inline constexpr char kHint[] = QT_TRANSLATE_NOOP("Window", "hint");
+inline constexpr Text kGrid = ZENTILE_TEXT("Window", "Sudoku grid");
+inline constexpr Text kPlace = ZENTILE_TEXT("Window", "Row %1, column %2");
+inline constexpr Text kEmpty = ZENTILE_TEXT("Window", "empty");
+inline constexpr Text kClue = ZENTILE_TEXT("Window", "clue");
+inline constexpr Text kPencilMark = ZENTILE_TEXT("Window", "pencil mark %1");
+inline constexpr Text kPencilMarks = ZENTILE_TEXT("Window", "pencil marks %1");
+inline constexpr Text kMisplaced = ZENTILE_TEXT("Window", "misplaced");
+inline constexpr Text kInBranch = ZENTILE_TEXT("Window", "in branch");
+inline constexpr Text kHint = ZENTILE_TEXT("Window", "hint");
 } // namespace grid_text
-
-QString Text(const char* english) {
-    return Translate(text_context::kWindow, english);
-}
 
 constexpr int32_t kSize = Grid::columnCount; // rows and columns alike
 constexpr int32_t kCellCount = Grid::columnCount * Grid::rowCount;
@@ -106,7 +102,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return Text(grid_text::kGrid);
+            return Translate(grid_text::kGrid);
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return kCellCount; }
@@ -227,11 +223,11 @@ QAccessibleInterface* GridInterface(const QString&, QObject* object) {
 
 QString CellName(const Game& game, int32_t column, int32_t row) {
     const Cell& cell = game.grid.At(column, row);
-    QStringList parts{Text(grid_text::kPlace).arg(row + 1).arg(column + 1)};
+    QStringList parts{Translate(grid_text::kPlace).arg(row + 1).arg(column + 1)};
     const int32_t shown = cell.ShownDigit();
-    parts << (shown != 0 ? Symbol(game, shown) : Text(grid_text::kEmpty));
+    parts << (shown != 0 ? Symbol(game, shown) : Translate(grid_text::kEmpty));
     if (cell.given) {
-        parts << Text(grid_text::kClue);
+        parts << Translate(grid_text::kClue);
         return parts.join(QStringLiteral(", "));
     }
     if (cell.value == 0 && !game.session.hidePencilMarks) {
@@ -239,13 +235,13 @@ QString CellName(const Game& game, int32_t column, int32_t row) {
         for (int32_t d = 1; d <= 9; ++d)
             if (cell.HasPencilMark(d)) marks << Symbol(game, d);
         if (!marks.isEmpty())
-            parts << Text(marks.size() == 1 ? grid_text::kPencilMark : grid_text::kPencilMarks)
+            parts << Translate(marks.size() == 1 ? grid_text::kPencilMark : grid_text::kPencilMarks)
                          .arg(marks.join(QLatin1Char(' ')));
     }
     if (cell.value != 0 && game.options.CheckGuess && cell.value != cell.solution)
-        parts << Text(grid_text::kMisplaced);
-    if (cell.value != 0 && cell.inBranch) parts << Text(grid_text::kInBranch);
-    if (cell.hinted) parts << Text(grid_text::kHint);
+        parts << Translate(grid_text::kMisplaced);
+    if (cell.value != 0 && cell.inBranch) parts << Translate(grid_text::kInBranch);
+    if (cell.hinted) parts << Translate(grid_text::kHint);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -221,7 +221,7 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
 
     if (session.state == GameState::Paused && client.height() / 4 > 0) {
         painter.setFont(GridFont(client.height() / 4));
-        DrawCentred(painter, clientRect, palette.paused, ui_text::Text(ui_text::kPaused));
+        DrawCentred(painter, clientRect, palette.paused, Translate(ui_text::kPaused));
     }
     painter.restore();
 }

@@ -44,17 +44,14 @@ int64_t QtHost::Now() {
     return clock ? clock() : QDateTime::currentSecsSinceEpoch();
 }
 
-bool QtHost::AskYesNo(std::string_view text) {
-    return AskYesNoQuestion(window, Translate(text_context::kMessages, text));
+bool QtHost::AskYesNo(Text text) {
+    return AskYesNoQuestion(window, Translate(text));
 }
 
-void QtHost::ShowMessageBox(std::string_view text, MessageIcon icon, std::string_view caption) {
-    // The game's name is the caption in every language.
-    const QString shownCaption = caption == kApplicationTitle
-                                     ? ToQString(caption)
-                                     : Translate(text_context::kMessages, caption);
-    zentile::ShowMessageBox(window, Translate(text_context::kMessages, text), BoxIcon(icon),
-                            shownCaption);
+void QtHost::ShowMessageBox(Text text, MessageIcon icon, Text caption) {
+    // The game's name, the caption of an empty one, is the same in every language.
+    zentile::ShowMessageBox(window, Translate(text), BoxIcon(icon),
+                            caption.Empty() ? QString() : Translate(caption));
 }
 
 void QtHost::StartTimer(int32_t id, int32_t milliseconds, bool periodic) {

@@ -44,8 +44,8 @@ public:
     void FireTimer(int32_t id);
 
     int64_t Now() override;
-    bool AskYesNo(std::string_view text) override;
-    void ShowMessageBox(std::string_view text, MessageIcon icon, std::string_view caption) override;
+    bool AskYesNo(Text text) override;
+    void ShowMessageBox(Text text, MessageIcon icon, Text caption) override;
     void StartTimer(int32_t id, int32_t milliseconds, bool periodic) override;
     void StopTimer(int32_t id) override;
     void Repaint() override;

@@ -33,6 +33,9 @@ void InstallTranslations(const QLocale& locale) {
         return;
     }
     Install(game);
+    // Numbers that a translation writes with "%L1" follow the language it is written in.
+    const QLocale spoken(game->language());
+    QLocale::setDefault(spoken.language() == locale.language() ? locale : spoken);
     // Qt's texts in the language the game speaks, so that no dialog mixes two languages.
     auto* qt = new QTranslator(application);
     if (qt->load(QLocale(game->language()), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -2,32 +2,27 @@
 
 #include "ui/QtText.h"
 
-#include <QtGlobal>
-
 namespace zentile::ui_text {
 
-// The window's own texts, shown to the player through Translate("Window", ...).
-inline constexpr char kReady[] = QT_TRANSLATE_NOOP("Window", "Ready");
-inline constexpr char kLevelPrefix[] = QT_TRANSLATE_NOOP("Window", "Level: ");
-// The game number, then one space.
-inline constexpr char kGameFormat[] = QT_TRANSLATE_NOOP("Window", "Game: %1 ");
+// The window's own texts.
+inline constexpr Text kReady = ZENTILE_TEXT("Window", "Ready");
+// The level's name.
+inline constexpr Text kLevelFormat = ZENTILE_TEXT("Window", "Level: %1");
+// The game number.
+inline constexpr Text kGameFormat = ZENTILE_TEXT("Window", "Game: %1");
 inline constexpr char kNoGameNumber[] = " ";
-inline constexpr char kPause[] = QT_TRANSLATE_NOOP("Window", "Pause");
-inline constexpr char kPaused[] = QT_TRANSLATE_NOOP("Window", "PAUSED");
+inline constexpr Text kPause = ZENTILE_TEXT("Window", "Pause");
+inline constexpr Text kCreating = ZENTILE_TEXT("Window", "Creating..");
+inline constexpr Text kPaused = ZENTILE_TEXT("Window", "PAUSED");
 inline constexpr char kNoTime[] = " "; // the time pane of an untimed game
-inline constexpr char kTimePaneName[] = QT_TRANSLATE_NOOP("Window", "Time");
+inline constexpr Text kTimePaneName = ZENTILE_TEXT("Window", "Time");
 // The name a screen reader gives a toolbar symbol button, with its symbol.
-inline constexpr char kSelectSymbol[] = QT_TRANSLATE_NOOP("Window", "Select %1");
+inline constexpr Text kSelectSymbol = ZENTILE_TEXT("Window", "Select %1");
 
 // The level, game and time panes start with these and are as wide as them: the level pane's
 // prefix and first level name followed by these blanks, the game format with this number.
 inline constexpr char kLevelPaneBlanks[] = "   ";
 inline constexpr char kGamePaneNumber[] = "12345678";
 inline constexpr char kTimePaneSizing[] = "               ";
-
-// A window text in the player's language.
-inline QString Text(const char* english) {
-    return Translate(text_context::kWindow, english);
-}
 
 } // namespace zentile::ui_text

@@ -399,7 +399,7 @@ void GameDialogsTests::optionsLetterGameAppliesToTheNextGame() {
 
     t.host.answers.push_back(true); // "Do you want to start a new game?"
     QVERIFY(t.controller.commands.Execute(cmd::New));
-    QCOMPARE(t.host.questions, std::vector<std::string>{std::string(kNewGameQuestion)});
+    QCOMPARE(t.host.questions, std::vector<std::string>{std::string(kNewGameQuestion.English())});
     for (int d = 1; d <= 9; ++d) QVERIFY(t.game.symbols[d] >= 'A' && t.game.symbols[d] <= 'Z');
 }
 

@@ -127,7 +127,8 @@ void GameFileDialogTests::saveAndOpenRoundTripThroughTheDialog() {
         [&](QFileDialog& dialog) { TypeName(dialog, folder.path(), "my game.ztg"); });
     QVERIFY(t.controller.commands.Execute(cmd::OpenGame));
     QVERIFY2(opening.Finished(), opening.Failures());
-    QCOMPARE(t.host.questions, std::vector<std::string>{std::string(kOpenWithoutGuessesQuestion)});
+    QCOMPARE(t.host.questions,
+             std::vector<std::string>{std::string(kOpenWithoutGuessesQuestion.English())});
     QVERIFY(t.host.messages.empty());
     QCOMPARE(t.Board(), saved);
     QCOMPARE(t.game.session.gameNumber, 0u);

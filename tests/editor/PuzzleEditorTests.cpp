@@ -31,9 +31,9 @@ protected:
         for (int32_t k = 0; k < Grid::cellCount; ++k) EXPECT_EQ(game.grid[k].solution, record[k]);
         return record;
     }
-    void ExpectOnlyMessage(std::string_view text) {
+    void ExpectOnlyMessage(Text text) {
         ASSERT_EQ(host.messages.size(), 1U);
-        EXPECT_EQ(host.messages[0].text, text);
+        EXPECT_EQ(host.messages[0].text, text.English());
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
         host.messages.clear();
     }
@@ -48,7 +48,7 @@ TEST_F(PuzzleEditorTest, CreateGameWithNoGameStartsEditingAtOnceWithDigits) {
     EXPECT_TRUE(host.questions.empty());
     EXPECT_EQ(game.session.level, kCustomLevel);
     EXPECT_EQ(game.session.gameNumber, 0U);
-    EXPECT_EQ(game.session.clock.clockText, kCreatingClockText);
+    EXPECT_EQ(game.session.clock.face, ClockFace::Creating);
     EXPECT_EQ(game.grid.At(3, 3).solution, 0);
     EXPECT_TRUE(game.options.NumberGame);
     const SymbolSet digits = {'!', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
@@ -70,7 +70,7 @@ TEST_F(PuzzleEditorTest, CreateGameDuringPlayAsksFirstAndIsNotOfferedWhilePaused
     const std::string before = GameSnapshot(game);
     host.answers = {false};
     ASSERT_TRUE(Run(cmd::CreateGame));
-    EXPECT_EQ(host.questions, std::vector<std::string>{std::string(kCreateGameQuestion)});
+    EXPECT_EQ(host.questions, std::vector<std::string>{std::string(kCreateGameQuestion.English())});
     EXPECT_EQ(GameSnapshot(game), before);
 
     ASSERT_TRUE(Pause(game.session, host.now));
@@ -113,7 +113,8 @@ TEST_F(PuzzleEditorTest, AUniquePuzzleDeclinedStaysInTheEditor) {
     ASSERT_TRUE(Run(cmd::SaveAndPlay));
     EXPECT_EQ(GameSnapshot(game), before);
     ASSERT_TRUE(Run(cmd::SaveAndPlay));
-    EXPECT_EQ(host.questions, std::vector<std::string>(2, std::string(kUniqueSolutionQuestion)));
+    EXPECT_EQ(host.questions,
+              std::vector<std::string>(2, std::string(kUniqueSolutionQuestion.English())));
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -135,7 +136,7 @@ TEST_F(PuzzleEditorTest, AUniquePuzzlePlayedToTheEndRecordsNoBestResult) {
     EXPECT_EQ(session.gameNumber, 0U);
     EXPECT_EQ(session.clock.elapsedBefore, 0);
     EXPECT_EQ(session.clock.runningSince, host.now);
-    EXPECT_EQ(session.clock.clockText, "");
+    EXPECT_EQ(session.clock.face, ClockFace::Live);
     for (int32_t k = 0; k < Grid::cellCount; ++k) {
         EXPECT_EQ(game.grid[k].given, record[k] != 0) << k;
         EXPECT_EQ(game.grid[k].solution, record[Grid::cellCount + k]) << k;
@@ -149,7 +150,7 @@ TEST_F(PuzzleEditorTest, AUniquePuzzlePlayedToTheEndRecordsNoBestResult) {
     ASSERT_TRUE(host.TakePosted());
     controller.OnPuzzleSolved();
     EXPECT_EQ(session.state, GameState::NoGame);
-    EXPECT_EQ(session.clock.clockText, "   03:20");
+    EXPECT_EQ(FormatElapsed(session.clock.stoppedSeconds), "   03:20");
     EXPECT_EQ(store.writes, writes);
     for (int32_t level = 0; level < kDatabaseLevels; ++level)
         EXPECT_TRUE(wiring.bestResults.List(level)[0].Empty());
@@ -178,7 +179,7 @@ TEST_F(PuzzleEditorTest, APuzzleSavedInTheEditorOpensAgainInTheEditor) {
         EXPECT_EQ(session.state, GameState::Editing);
         EXPECT_EQ(session.level, kCustomLevel);
         EXPECT_EQ(session.gameNumber, 0U);
-        EXPECT_EQ(session.clock.clockText, kCreatingClockText);
+        EXPECT_EQ(session.clock.face, ClockFace::Creating);
         EXPECT_TRUE(host.timers.empty());
         EXPECT_EQ(game.symbols, kClassicSymbols);
         EXPECT_TRUE(game.options.NumberGame);
@@ -204,7 +205,7 @@ TEST_F(PuzzleEditorTest, CancelEditModeAsksAndThenLeavesAnEmptyBoard) {
     const std::string before = GameSnapshot(game);
     host.answers = {false};
     ASSERT_TRUE(Run(cmd::CancelEditMode));
-    EXPECT_EQ(host.questions.back(), kCancelEditQuestion);
+    EXPECT_EQ(host.questions.back(), kCancelEditQuestion.English());
     EXPECT_EQ(GameSnapshot(game), before);
 
     host.now += 60;
@@ -213,7 +214,7 @@ TEST_F(PuzzleEditorTest, CancelEditModeAsksAndThenLeavesAnEmptyBoard) {
     const GameSession& session = game.session;
     EXPECT_EQ(session.state, GameState::NoGame);
     EXPECT_EQ(session.level, 2);
-    EXPECT_EQ(session.clock.clockText, kAfterEditingClockText);
+    EXPECT_EQ(session.clock.face, ClockFace::Blank);
     EXPECT_EQ(session.clock.elapsedBefore, 0);
     EXPECT_EQ(session.clock.runningSince, host.now);
     for (const Cell& cell : game.grid) EXPECT_FALSE(cell.given || cell.solution != 0);

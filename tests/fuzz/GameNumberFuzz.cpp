@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Require(valid == (check.number != 0), "a number only with a valid verdict");
     Require(!valid || (check.number >= kLowestGameNumber && check.number <= kHighestGameNumber),
             "a valid number is a game number");
-    Require(valid == GameNumberMessage(check.verdict).empty(), "a message for every refusal");
+    Require(valid == GameNumberMessage(check.verdict).Empty(), "a message for every refusal");
 
     const GameNumberCheck expected = ReadByText(text);
     Require(check.verdict == expected.verdict && check.number == expected.number,

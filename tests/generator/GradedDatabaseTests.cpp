@@ -15,7 +15,7 @@ TEST(GradedDatabase, EveryRecordNeedsItsLevelsTechniques) {
     for (int level = 0; level < kDatabaseLevels; ++level) {
         const PuzzleTable& table = PuzzleDatabase[level];
         for (uint32_t i = 0; i < table.count; ++i) {
-            SCOPED_TRACE(std::string(LevelNames[level]) + " record " + std::to_string(i));
+            SCOPED_TRACE(std::string(LevelNames[level].English()) + " record " + std::to_string(i));
             PuzzleRecord record = table.Record(i);
             Digits clues{};
             Digits solution{};

@@ -30,7 +30,7 @@ constexpr LevelFacts kFacts[kDatabaseLevels] = {
 };
 
 std::string LevelTrace(int level, uint32_t index) {
-    return std::string(LevelNames[level]) + " record " + std::to_string(index);
+    return std::string(LevelNames[level].English()) + " record " + std::to_string(index);
 }
 
 bool IsValidSolution(const PuzzleRecord& record) {
@@ -88,7 +88,7 @@ TEST(PuzzleDatabase, EveryRecordIsAValidPuzzleWithItsOneSolution) {
 
 TEST(PuzzleDatabase, ClueCountsAndSymmetryMatchEachLevel) {
     for (int level = 0; level < kDatabaseLevels; ++level) {
-        SCOPED_TRACE(LevelNames[level]);
+        SCOPED_TRACE(LevelNames[level].English());
         const PuzzleTable& table = PuzzleDatabase[level];
         int least = 81;
         int most = 0;
@@ -134,7 +134,8 @@ TEST(PuzzleDatabase, TablesAreTheOnesShipped) {
             }
         }
         EXPECT_EQ(hash, kFacts[level].checksum)
-            << LevelNames[level] << ": the table changed; if that was meant, pin the new sum";
+            << LevelNames[level].English()
+            << ": the table changed; if that was meant, pin the new sum";
     }
 }
 

@@ -100,9 +100,9 @@ TEST(PuzzleLookup, TablesAndNamesHaveTheirFixedSizes) {
         total += PuzzleDatabase[level].count;
     }
     EXPECT_EQ(total, 6907u);
-    EXPECT_EQ(LevelNames[0], "Very Easy");
-    EXPECT_EQ(LevelNames[4], "Very Hard");
-    EXPECT_EQ(LevelNames[5], "Custom");
+    EXPECT_EQ(LevelNames[0].English(), "Very Easy");
+    EXPECT_EQ(LevelNames[4].English(), "Very Hard");
+    EXPECT_EQ(LevelNames[5].English(), "Custom");
 }
 
 TEST(WordList, WordsAreNineDifferentCapitals) {

@@ -36,7 +36,7 @@ TEST(GameClock, PausedTimeIsNotCountedAndABackwardClockNeverGivesNegativeTime) {
     GameSession session;
     session.state = GameState::Playing;
     session.clock.Start(1000);
-    EXPECT_EQ(session.clock.clockText, "");
+    EXPECT_EQ(session.clock.face, ClockFace::Live);
     EXPECT_EQ(session.ElapsedSeconds(1607), 607);
     EXPECT_TRUE(Pause(session, 1607));
     EXPECT_FALSE(Pause(session, 1608));
@@ -93,7 +93,7 @@ TEST(Initialise, SeedsFromTheClockAndEmptiesTheBoardWithoutStartingAGame) {
     EXPECT_EQ(game.random.Draw(), expected.Draw());
     EXPECT_EQ(game.grid.At(3, 3).value, 0);
     EXPECT_EQ(game.session.state, GameState::NoGame);
-    EXPECT_EQ(game.session.clock.clockText, " ");
+    EXPECT_EQ(game.session.clock.face, ClockFace::Blank);
     EXPECT_EQ(game.symbols, kClassicSymbols);
 }
 
@@ -129,7 +129,7 @@ TEST(StartNumberedGame, LaysOutTheDatabasePuzzleWithAFreshClockAndRecord) {
     EXPECT_FALSE(game.session.branchOpen);
     EXPECT_EQ(game.session.statistics, PlayStatistics{});
     EXPECT_EQ(game.session.clock.runningSince, 777);
-    EXPECT_EQ(game.session.clock.clockText, "");
+    EXPECT_EQ(game.session.clock.face, ClockFace::Live);
     // Kept from before the game.
     EXPECT_EQ(game.session.currentDigit, 6);
     EXPECT_TRUE(game.session.hidePencilMarks);

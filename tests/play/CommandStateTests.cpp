@@ -164,12 +164,12 @@ TEST(CommandTable, EveryNumberOnceAndMenusAndToolbarPointIntoTheTable) {
         if (item.kind != MenuItemKind::Command) continue;
         const CommandRow* row = FindCommand(item.id);
         ASSERT_NE(row, nullptr) << item.id;
-        EXPECT_FALSE(row->menuText.empty()) << item.id;
+        EXPECT_FALSE(row->menuText.Empty()) << item.id;
         EXPECT_TRUE(inMenus.insert(item.id).second) << item.id;
     }
     EXPECT_EQ(depth, 0);
     for (const CommandRow& row : CommandTable())
-        EXPECT_EQ(inMenus.contains(row.id), !row.menuText.empty()) << row.id;
+        EXPECT_EQ(inMenus.contains(row.id), !row.menuText.Empty()) << row.id;
 
     const auto toolbar = ToolbarButtons();
     ASSERT_EQ(toolbar.size(), 21U);
@@ -190,12 +190,12 @@ TEST(CommandTable, KeysPromptsAndTooltipsAsThePlayerSeesThem) {
     EXPECT_EQ(misplaced->shortcut, "Ctrl+F5");
     EXPECT_EQ(FindCommand(cmd::HidePencilMarks)->shortcut, "Ctrl+F8");
     EXPECT_EQ(FindCommand(cmd::RevealToggle)->shortcut, "Ctrl+Shift+D");
-    EXPECT_TRUE(FindCommand(cmd::RevealToggle)->menuText.empty());
-    EXPECT_EQ(FindCommand(cmd::AcceptBranch)->prompt, "Accept the  branch");
-    EXPECT_EQ(FindCommand(cmd::HighlightSelection)->tooltip, "Highlight number");
-    EXPECT_EQ(FindCommand(cmd::Erase)->prompt, "Erase the cell");
+    EXPECT_TRUE(FindCommand(cmd::RevealToggle)->menuText.Empty());
+    EXPECT_EQ(FindCommand(cmd::AcceptBranch)->prompt.English(), "Accept the  branch");
+    EXPECT_EQ(FindCommand(cmd::HighlightSelection)->tooltip.English(), "Highlight number");
+    EXPECT_EQ(FindCommand(cmd::Erase)->prompt.English(), "Erase the cell");
     for (CommandId id : {cmd::OpenGame, cmd::SaveGame, cmd::GoToWebsite, cmd::HelpContents})
-        EXPECT_TRUE(FindCommand(id)->prompt.empty()) << id;
+        EXPECT_TRUE(FindCommand(id)->prompt.Empty()) << id;
     std::set<std::string> shortcuts;
     for (const CommandRow& row : CommandTable())
         if (!row.shortcut.empty()) {

@@ -92,9 +92,10 @@ TEST(GameNumberText, NulBytesEndTheNumberLikeAnyOtherCharacter) {
 }
 
 TEST(GameNumberText, EachRefusalHasItsOwnMessage) {
-    EXPECT_EQ(GameNumberMessage(V::NotANumber), "Please enter a positive integer.");
-    EXPECT_EQ(GameNumberMessage(V::OutOfRange), "Please enter an integer between 1 and 1000000.");
-    EXPECT_TRUE(GameNumberMessage(V::Valid).empty());
+    EXPECT_EQ(GameNumberMessage(V::NotANumber).English(), "Please enter a positive integer.");
+    EXPECT_EQ(GameNumberMessage(V::OutOfRange).English(),
+              "Please enter an integer between %1 and %2.");
+    EXPECT_TRUE(GameNumberMessage(V::Valid).Empty());
 }
 
 } // namespace

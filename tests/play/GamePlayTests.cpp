@@ -34,7 +34,7 @@ TEST(NewGame, StartsWithoutAQuestionFromStartUpAndAsksOnceAGameIsOn) {
 
     t.host.answers = {false};
     ASSERT_TRUE(t.Run(cmd::New));
-    EXPECT_EQ(t.host.questions.back(), kNewGameQuestion);
+    EXPECT_EQ(t.host.questions.back(), kNewGameQuestion.English());
     EXPECT_EQ(t.Session().gameNumber, first);
     EXPECT_NE(entered->value, 0); // declined: the game goes on untouched
 
@@ -215,7 +215,7 @@ TEST(Solving, CongratulatesAndReportsTheResultWithItsPenalty) {
     EXPECT_EQ(t.host.messages[0].caption, "Zentile");
 
     EXPECT_EQ(t.Session().state, GameState::NoGame);
-    EXPECT_EQ(t.Session().clock.clockText, FormatElapsed(1000));
+    EXPECT_EQ(t.Session().clock.stoppedSeconds, 1000);
     EXPECT_TRUE(t.game.undoLog.Empty());
     EXPECT_EQ(t.Session().statistics, PlayStatistics{});
     EXPECT_EQ(f.last->value, f.last->solution); // the solved grid stays in view

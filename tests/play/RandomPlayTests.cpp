@@ -24,7 +24,7 @@ public:
             StartNumberedGame(game, host, static_cast<uint32_t>(Pick(0, 2'000'000)));
         });
         controller.commands.Bind(cmd::CreateGame, [this] {
-            if (Session().state == GameState::Playing && !host.AskYesNo("exit?")) return;
+            if (Session().state == GameState::Playing && !host.AskYesNo(Text{"", "exit?"})) return;
             StartEditing(game, host);
         });
         controller.commands.Bind(cmd::CancelEditMode, [this] {
@@ -120,7 +120,8 @@ public:
             Run(Pick(0, 1) ? cmd::ShowHint : cmd::Undo);
             break;
         }
-        if (host.messages.size() > messagesBefore && host.messages.back().text == kSolvedMessage) {
+        if (host.messages.size() > messagesBefore &&
+            host.messages.back().text == kSolvedMessage.English()) {
             ++solved;
             EXPECT_EQ(before, GameState::Playing);
         }

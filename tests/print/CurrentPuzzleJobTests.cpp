@@ -36,7 +36,7 @@ TEST(PrintCurrentPuzzle, RefusesGamesNotFromTheDatabaseWithoutAsking) {
         test::FakeHost host;
         EXPECT_FALSE(MakeCurrentPuzzleJob(game, host).has_value());
         ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].text, kOnlyZentileGamesMessage);
+        EXPECT_EQ(host.messages[0].text, kOnlyZentileGamesMessage.English());
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(host.messages[0].caption, "Zentile");
         EXPECT_TRUE(host.questions.empty());
@@ -53,7 +53,8 @@ TEST(PrintCurrentPuzzle, PrintsTheDatabaseRecordAndAsksForTheSolution) {
 
         const std::optional<PrintJob> job = MakeCurrentPuzzleJob(game, host);
         ASSERT_TRUE(job.has_value());
-        EXPECT_EQ(host.questions, (std::vector<std::string>{std::string(kPrintSolutionQuestion)}));
+        EXPECT_EQ(host.questions,
+                  (std::vector<std::string>{std::string(kPrintSolutionQuestion.English())}));
         EXPECT_TRUE(host.messages.empty());
         EXPECT_EQ(job->PrintSolutions(), wantSolution);
         ASSERT_EQ(job->Entries().size(), 1u);

@@ -77,11 +77,6 @@ TEST(PrintJob, CursorWalksTheEntriesOnceAndStopsPastTheEnd) {
     EXPECT_TRUE(JobOf(0, false).Cursor().AtEnd());
 }
 
-TEST(PrintEntry, CaptionIsLevelNameTwoBlanksAndNumber) {
-    EXPECT_EQ(Caption("Medium", 4711), "Medium  #4711");
-    EXPECT_EQ(Caption("Très difficile", 0), "Très difficile  #0");
-}
-
 TEST(PageLayout, GridsStandWhereThePageShowsThem) {
     // A 2400-pixel-wide page: the puzzles run from x 600 to 1680, one above the other.
     const PageMetrics letter{2400, 3300};

@@ -34,7 +34,7 @@ inline std::string GameSnapshot(const Game& game) {
     out << "stats " << st.undos << ' ' << st.hints << ' ' << st.erasures << ' ' << st.pencilToggles
         << ' ' << st.branchUsed << ' ' << st.loadedGame << ' ' << st.highlightUsed << '\n';
     out << "clock " << s.clock.elapsedBefore << ' ' << s.clock.runningSince << " ["
-        << s.clock.clockText << "]\n";
+        << static_cast<int>(s.clock.face) << ' ' << s.clock.stoppedSeconds << "]\n";
     const GameOptions& o = game.options;
     out << "options " << o.CheckGuess << o.HighlightSelection << o.DisplayMouse << o.TimedGame
         << o.NumberGame << '\n';

@@ -96,7 +96,7 @@ protected:
 
     void ExpectSaveError() {
         ASSERT_EQ(host.messages.size(), 1U);
-        EXPECT_EQ(host.messages[0].text, kSaveErrorMessage);
+        EXPECT_EQ(host.messages[0].text, kSaveErrorMessage.English());
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
         host.messages.clear();
     }

@@ -85,7 +85,7 @@ TEST_F(SavedGameFileTest, OpenedWithTheGuessesRestoresEveryCellAsALoadedGame) {
     const auto repaints = host.repaints;
     Open(folder / "game.ztg");
 
-    EXPECT_EQ(host.questions.back(), kOpenWithoutGuessesQuestion);
+    EXPECT_EQ(host.questions.back(), kOpenWithoutGuessesQuestion.English());
     EXPECT_TRUE(host.messages.empty());
     EXPECT_GT(host.repaints, repaints);
     for (int32_t k = 0; k < Grid::cellCount; ++k) {
@@ -102,7 +102,7 @@ TEST_F(SavedGameFileTest, OpenedWithTheGuessesRestoresEveryCellAsALoadedGame) {
     EXPECT_EQ(session.state, GameState::Playing);
     EXPECT_EQ(session.clock.elapsedBefore, 0);
     EXPECT_EQ(session.clock.runningSince, host.now);
-    EXPECT_EQ(session.clock.clockText, "");
+    EXPECT_EQ(session.clock.face, ClockFace::Live);
     EXPECT_FALSE(session.branchOpen);
     EXPECT_TRUE(game.undoLog.Empty());
     EXPECT_EQ(session.statistics, (PlayStatistics{.loadedGame = true}));
@@ -266,7 +266,7 @@ TEST_F(SavedGameFileTest, MalformedFileLeavesTheGameUntouched) {
         EXPECT_EQ(GameSnapshot(game), before);
         EXPECT_TRUE(host.questions.empty());
         ASSERT_EQ(host.messages.size(), 1U);
-        EXPECT_EQ(host.messages[0].text, kReadErrorMessage);
+        EXPECT_EQ(host.messages[0].text, kReadErrorMessage.English());
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
         EXPECT_EQ(host.messages[0].caption, kApplicationTitle);
         EXPECT_GT(host.repaints, repaints);
@@ -283,7 +283,7 @@ TEST_F(SavedGameFileTest, WhatIsNoFileAtAllLeavesTheGameUntouched) {
         host.messages.clear();
         Open(path);
         ASSERT_EQ(host.messages.size(), 1U);
-        EXPECT_EQ(host.messages[0].text, kReadErrorMessage);
+        EXPECT_EQ(host.messages[0].text, kReadErrorMessage.English());
         EXPECT_EQ(GameSnapshot(game), before);
     }
     // A cancelled dialog: no message, no change.

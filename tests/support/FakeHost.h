@@ -39,17 +39,19 @@ public:
 
     int64_t Now() override { return now; }
 
-    bool AskYesNo(std::string_view text) override {
-        questions.emplace_back(text);
-        if (answers.empty()) throw std::logic_error("unexpected question: " + std::string(text));
+    bool AskYesNo(Text text) override {
+        questions.emplace_back(text.English());
+        if (answers.empty())
+            throw std::logic_error("unexpected question: " + std::string(text.English()));
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
 
-    void ShowMessageBox(std::string_view text, MessageIcon icon,
-                        std::string_view caption) override {
-        messages.push_back({std::string(text), icon, std::string(caption)});
+    // An empty caption is recorded as the application title the window shows.
+    void ShowMessageBox(Text text, MessageIcon icon, Text caption) override {
+        messages.push_back({std::string(text.English()), icon,
+                            std::string(caption.Empty() ? kApplicationTitle : caption.English())});
     }
 
     void StartTimer(int32_t id, int32_t milliseconds, bool periodic) override {

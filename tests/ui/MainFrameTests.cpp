@@ -63,7 +63,7 @@ const QStringList kMenus = {
     "-",
     "E&xit",
     "<",
-    "> &Edit Game",
+    ">&Edit Game",
     "&Create Game",
     "&Save and Play",
     "C&ancel Edit Mode",

@@ -70,7 +70,7 @@ private slots:
         GameSession& session = game->Session();
         QCOMPARE(session.state, GameState::Playing);
         QCOMPARE(Pane(CSudokuStatusBar::GamePane),
-                 QStringLiteral("Game: %1 ").arg(session.gameNumber));
+                 QStringLiteral("Game: %1").arg(session.gameNumber));
         Tick();
         QCOMPARE(Pane(CSudokuStatusBar::TimePane), QStringLiteral("   00:00"));
         now += 65;

@@ -101,8 +101,10 @@ void CheckSymbols(const QImage& page, int left, int top, int cell, const PrintEn
 // is read.
 void CheckCaption(const QImage& page, int left, int top, int cell, const PrintEntry& entry, int) {
     const QRect band(left, top + 9 * cell + 20, 9 * cell, 85);
-    const QString caption =
-        QString::fromStdString(Caption(LevelNames[std::size_t(entry.level)], entry.gameNumber));
+    // The level's name, two blanks, "#" and the number, as in "Medium  #4711".
+    const QString caption = QStringLiteral("%1  #%2")
+                                .arg(LevelNames[std::size_t(entry.level)].english)
+                                .arg(entry.gameNumber);
     QVERIFY(test::Reads(page, band, test::ArialOf(43), kWrappedTopCentre, caption));
     QVERIFY(!test::Reads(page, band, test::ArialOf(43), kWrappedTopCentre, caption + "0"));
     QCOMPARE(InkIn(page, QRect(left, top + 9 * cell + 3, 9 * cell, 17)), 0);

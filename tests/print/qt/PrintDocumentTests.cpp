@@ -125,9 +125,9 @@ private slots:
         // one before it, which ends the page before.
         auto captionOf = [&](int entry) {
             const PrintEntry& printed = job.Entries()[std::size_t(entry - 1)];
-            return QString::fromStdString(
-                       Caption(LevelNames[std::size_t(printed.level)], printed.gameNumber))
-                .simplified();
+            return QStringLiteral("%1 #%2")
+                .arg(LevelNames[std::size_t(printed.level)].english)
+                .arg(printed.gameNumber);
         };
         for (qsizetype i = 0; i < texts.size(); ++i) {
             const QString text = texts[i].simplified();
