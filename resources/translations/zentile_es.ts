@@ -446,7 +446,7 @@ Do you want to replace it?</source>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <extracomment>%1 and %2 are the lowest and the highest game number; %L1 and %L2 write them as numbers are written in your language.</extracomment>
-        <translation>Introduzca un número entero entre %L1 y %L2.</translation>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
     <message>
         <source>Do you want to start a new game?</source>

@@ -2,8 +2,6 @@
 
 #include "ui/QtText.h"
 
-#include <QtGlobal>
-
 namespace zentile::dialog_text {
 
 // The dialogs' own texts.

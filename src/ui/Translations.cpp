@@ -33,9 +33,12 @@ void InstallTranslations(const QLocale& locale) {
         return;
     }
     Install(game);
-    // Numbers that a translation writes with "%L1" follow the language it is written in.
+    // Numbers that a translation writes with "%L1" follow the language it is written in, in the
+    // player's country where it speaks that language (de_CH). By name: the system's own locale
+    // takes its digits from LC_NUMERIC, which may be another language's or none.
     const QLocale spoken(game->language());
-    QLocale::setDefault(spoken.language() == locale.language() ? locale : spoken);
+    const QLocale named(locale.name());
+    QLocale::setDefault(named.language() == spoken.language() ? named : spoken);
     // Qt's texts in the language the game speaks, so that no dialog mixes two languages.
     auto* qt = new QTranslator(application);
     if (qt->load(QLocale(game->language()), QStringLiteral("qtbase"), QStringLiteral("_"),

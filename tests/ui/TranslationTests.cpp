@@ -21,6 +21,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -49,23 +50,24 @@ struct Language {
     QString caption;   // Very Hard 4711, as a pattern: PDF text may keep one blank of two
     QString helpTitle; // the manual's own, English where it has no translation
     QString undoKey;
+    QString million; // in the Game Number dialog's refusal
 };
 
 const Language kLanguages[] = {
     {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel", "Schwierigkeitsgrad",
      "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel", "Sudoku-Lösung",
-     "Gedruckt mit Zentile", "Sehr schwer +Nr\\. 4711", "Zentile-Hilfe", "Strg+Z"},
+     "Gedruckt mit Zentile", "Sehr schwer +Nr\\. 4711", "Zentile-Hilfe", "Strg+Z", "1.000.000"},
     {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
      "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
      "Solution du sudoku", "Imprimé par Zentile", "Très difficile +n°.4711", "Aide de Zentile",
-     "Ctrl+Z"},
+     "Ctrl+Z", "1\u202f000\u202f000"},
     {"es", "&Archivo", "Listo", "Empezar una partida nueva", "Nivel: Medio", "Dificultad",
      "¿Quiere empezar una partida nueva?", "&Sí", "Sudoku\n" /* the whole heading line */,
      "Solución del sudoku", "Impreso con Zentile", "Muy difícil +n\\.º.4711", "Zentile Help",
-     "Control+Z"},
+     "Control+Z", "1000000" /* Qt writes 1000.000 */},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
-     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Zentile Help", "Ctrl+Z"},
+     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Zentile Help", "Ctrl+Z", "1.000.000"},
 };
 
 // The game's own contexts; Qt's texts have contexts of their own.
@@ -229,6 +231,26 @@ private slots:
         CheckFits(about, "About");
         PrintBookletDlg booklet(frame);
         CheckFits(booklet, "Print Selection");
+    }
+
+    // The Game Number refusal writes its numbers as the language does; the editor's questions
+    // and message come in the language too (the last test finds any without a translation).
+    void gameNumberAndEditorMessagesSpeakTheLanguage() {
+        MessageBoxAnswerer answerer;
+        GameNumberDlg number(&game->Frame());
+        number.show();
+        number.Field()->setText(QStringLiteral("0"));
+        number.accept();
+        QCOMPARE(answerer.boxes.size(), std::size_t(1));
+        QVERIFY2(answerer.boxes[0].text.contains(language->million),
+                 qPrintable(answerer.boxes[0].text));
+        number.close();
+
+        // A question, the empty grid's "multiple solutions", and a question again.
+        game->Frame().RunCommand(cmd::CreateGame);
+        game->Frame().RunCommand(cmd::SaveAndPlay);
+        game->Frame().RunCommand(cmd::CancelEditMode);
+        QCOMPARE(answerer.boxes.size(), std::size_t(4));
     }
 
     void bestResultsHeadingsStandOverTheirColumns() {
