@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Creates a game given a seed number</source>
-        <translation>Erzeugt das Spiel zu einer Spielnummer</translation>
+        <translation>Spielnummer eingeben</translation>
     </message>
     <message>
         <source>&amp;Open Game...</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Prints the current puzzle</source>
-        <translation>Druckt das aktuelle Rätsel</translation>
+        <translation>Aktuelles Rätsel drucken</translation>
     </message>
     <message>
         <source>&amp;Booklet...</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Prints a number of puzzles</source>
-        <translation>Druckt mehrere Rätsel auf einmal</translation>
+        <translation>Mehrere Rätsel drucken</translation>
     </message>
     <message>
         <source>&amp;Difficulty...</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
-        <translation>Den Schwierigkeitsgrad des Spiels ändern</translation>
+        <translation>Die Schwierigkeit ändern</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Display games options</source>
-        <translation>Die Spieloptionen anzeigen</translation>
+        <translation>Die Optionen anzeigen</translation>
     </message>
     <message>
         <source>&amp;Best Results...</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Create your own game</source>
-        <translation>Ein eigenes Rätsel erstellen</translation>
+        <translation>Eigenes Rätsel erstellen</translation>
     </message>
     <message>
         <source>&amp;Save and Play</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Play the game you created</source>
-        <translation>Das erstellte Rätsel spielen</translation>
+        <translation>Eigenes Rätsel spielen</translation>
     </message>
     <message>
         <source>C&amp;ancel Edit Mode</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Cancel Edit mode</source>
-        <translation>Die Bearbeitung abbrechen</translation>
+        <translation>Bearbeitung abbrechen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation>Den letzten Schritt rückgängig machen</translation>
+        <translation>Schritt zurücknehmen</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Display the solution of the puzzle</source>
-        <translation>Die Lösung des Rätsels anzeigen</translation>
+        <translation>Die Lösung anzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Misplaced</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Mark wrong entries</source>
-        <translation>Falsche Eintragungen markieren</translation>
+        <translation>Fehleinträge markieren</translation>
     </message>
     <message>
         <source>Highlight &amp;Selection</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Highlight selected number on grid</source>
-        <translation>Die gewählte Ziffer im Raster hervorheben</translation>
+        <translation>Die Ziffer hervorheben</translation>
     </message>
     <message>
         <source>Highlight number</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+        <translation>Programminfo anzeigen</translation>
     </message>
     <message>
         <source>About</source>

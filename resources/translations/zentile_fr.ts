@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Create a new game</source>
-        <translation>Commencer une nouvelle partie</translation>
+        <translation>Lancer une nouvelle partie</translation>
     </message>
     <message>
         <source>New</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Creates a game given a seed number</source>
-        <translation>Crée la partie qui porte un numéro donné</translation>
+        <translation>Choisir la grille par numéro</translation>
     </message>
     <message>
         <source>&amp;Open Game...</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Change the difficulty level of the game</source>
-        <translation>Changer le niveau de difficulté du jeu</translation>
+        <translation>Changer la difficulté</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Play the game you created</source>
-        <translation>Jouer la grille que vous avez créée</translation>
+        <translation>Jouer la grille créée</translation>
     </message>
     <message>
         <source>C&amp;ancel Edit Mode</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Display the solution of the puzzle</source>
-        <translation>Afficher la solution de la grille</translation>
+        <translation>Afficher la solution</translation>
     </message>
     <message>
         <source>Show &amp;Misplaced</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Highlight selected number on grid</source>
-        <translation>Surligner dans la grille le chiffre choisi</translation>
+        <translation>Surligner le chiffre choisi</translation>
     </message>
     <message>
         <source>Highlight number</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Afficher les informations sur le programme, sa version et son copyright</translation>
+        <translation>Informations sur Zentile</translation>
     </message>
     <message>
         <source>About</source>

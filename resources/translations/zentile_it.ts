@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Creates a game given a seed number</source>
-        <translation>Crea la partita dal numero</translation>
+        <translation>Crea partita dal numero</translation>
     </message>
     <message>
         <source>&amp;Open Game...</source>

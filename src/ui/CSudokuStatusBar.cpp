@@ -5,7 +5,7 @@
 #include "model/PuzzleDatabase.h"
 #include "ui/UiTexts.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
@@ -47,10 +47,12 @@ QStringList TimePaneTexts() {
 CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     : QStatusBar(parent), game(game), host(host) {
     setObjectName(QStringLiteral("statusBar"));
-    // The message pane is an ordinary widget: a prompt shown over it hides it, and when the
-    // prompt goes, "Ready" is back.
-    message = new QLabel(Translate(ui_text::kReady), this);
+    // The message pane is an ordinary widget that shows "Ready" and the prompts itself, not
+    // through the status bar's own messages, which are cut wherever the panes begin.
+    message = new QLabel(this);
+    message->setTextFormat(Qt::PlainText);
     message->setMinimumWidth(15);
+    message->installEventFilter(this);
     addWidget(message, 1);
     level = AddPane(LevelPaneSizing(), LevelPaneTexts());
     number = AddPane(GamePaneSizing(), {});
@@ -59,6 +61,7 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     // Named once: a label without a name is named by its text, which would be announced anew
     // with every tick.
     time->setAccessibleName(Translate(ui_text::kTimePaneName));
+    ShowPrompt(QString(), false);
 }
 
 QLabel* CSudokuStatusBar::AddPane(const QString& sizingText, const QStringList& alsoFits) {
@@ -89,13 +92,25 @@ QLabel* CSudokuStatusBar::PaneLabel(Pane pane) const {
 }
 
 QString CSudokuStatusBar::PaneText(Pane pane) const {
-    if (pane == MessagePane && !currentMessage().isEmpty()) return currentMessage();
-    return PaneLabel(pane)->text();
+    return pane == MessagePane ? messageText : PaneLabel(pane)->text();
 }
 
 void CSudokuStatusBar::ShowPrompt(const QString& prompt, bool highlighted) {
-    message->setText(highlighted ? QString() : Translate(ui_text::kReady));
-    showMessage(prompt);
+    messageText = prompt.isEmpty() && !highlighted ? Translate(ui_text::kReady) : prompt;
+    // A prompt too long for the room beside the panes takes theirs too while it is shown. It is
+    // decided here, when the bar is laid out, and kept while the window is resized under it.
+    const bool panesShown = !level->isHidden();
+    if (panesShown) panesExtent = time->geometry().right() - message->geometry().right();
+    const int besidePanes = message->contentsRect().width() - (panesShown ? 0 : panesExtent);
+    const bool overPanes = QFontMetricsF(message->font()).horizontalAdvance(prompt) > besidePanes;
+    for (QLabel* pane : {level, number, time}) pane->setHidden(overPanes);
+    ElideMessage();
+}
+
+void CSudokuStatusBar::ElideMessage() {
+    message->setText(message->fontMetrics().elidedText(messageText, Qt::ElideRight,
+                                                       message->contentsRect().width()));
+    message->setAccessibleName(messageText);
 }
 
 void CSudokuStatusBar::UpdatePanes() {
@@ -130,6 +145,7 @@ void CSudokuStatusBar::ClockTick() {
 }
 
 bool CSudokuStatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == message && event->type() == QEvent::Resize) ElideMessage();
     if (watched == time && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit timePaneClicked();

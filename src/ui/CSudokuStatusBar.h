@@ -12,7 +12,8 @@ class Host;
 
 // The status bar: the message pane ("Ready" or the prompt of a menu item or toolbar button),
 // then the level, game number and time panes. A click on the time pane asks to pause the game
-// or let it continue.
+// or let it continue. The message is shown whole where there is room: beside the panes, or
+// over them while a prompt needs their room too; where even that is too narrow it ends in "…".
 class CSudokuStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -21,7 +22,7 @@ public:
     CSudokuStatusBar(Game& game, Host& host, QWidget* parent = nullptr);
 
     QLabel* PaneLabel(Pane pane) const;
-    // The text the pane shows now: a prompt over the message pane while one is shown.
+    // The text the pane shows now, the message whole however much of it the pane has room for.
     QString PaneText(Pane pane) const;
 
     // A menu item's or button's prompt over the message pane. Without one the pane shows
@@ -44,6 +45,9 @@ protected:
 private:
     // A pane that starts with the sizing text and is wide enough for it and the others.
     QLabel* AddPane(const QString& sizingText, const QStringList& alsoFits);
+    // The message in the room its pane has now, elided at the end where it is too long; a
+    // screen reader gets it whole.
+    void ElideMessage();
 
     Game& game;
     Host& host;
@@ -51,7 +55,9 @@ private:
     QLabel* level;
     QLabel* number;
     QLabel* time;
-    bool blink = true; // keeps its phase from one pause to the next
+    QString messageText; // whole
+    int panesExtent = 0; // the room the message gains while the panes are hidden
+    bool blink = true;   // keeps its phase from one pause to the next
 };
 
 } // namespace zentile

@@ -1,7 +1,8 @@
 // The game in the player's language. The test runs once per language, started under the locale
 // its environment gives (LANGUAGE=de, fr, es or it, LANG=de_DE.UTF-8), as the program would be:
 // the menus, the status bar, the dialogs, a message box and a printed page speak it, every
-// text shown has a translation, and every dialog shows its texts whole.
+// text shown has a translation, and every dialog and the status bar show their texts whole.
+// Under LANGUAGE=en, the game's own English, only the status bar's prompts are checked.
 
 #include "UiTestSupport.h"
 #include "dialogs/BestResultsPage.h"
@@ -19,6 +20,7 @@
 #include "ui/CSudokuStatusBar.h"
 #include "ui/QtText.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +59,7 @@ const Language kLanguages[] = {
     {"de", "&Datei", "Bereit", "Ein neues Spiel beginnen", "Stufe: Mittel", "Schwierigkeitsgrad",
      "Möchten Sie ein neues Spiel beginnen?", "&Ja", "Sudoku-Rätsel", "Sudoku-Lösung",
      "Gedruckt mit Zentile", "Sehr schwer +Nr\\. 4711", "Zentile-Hilfe", "Strg+Z", "1.000.000"},
-    {"fr", "&Fichier", "Prêt", "Commencer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
+    {"fr", "&Fichier", "Prêt", "Lancer une nouvelle partie", "Niveau\u00a0: Moyen", "Difficulté",
      "Voulez-vous commencer une nouvelle partie\u00a0?", "&Oui", "Grille de sudoku",
      "Solution du sudoku", "Imprimé par Zentile", "Très difficile +n°.4711", "Aide de Zentile",
      "Ctrl+Z", "1\u202f000\u202f000"},
@@ -147,11 +149,18 @@ private slots:
         const QString code = QLocale::system().uiLanguages().value(0).left(2);
         for (const Language& candidate : kLanguages)
             if (candidate.code == code) language = &candidate;
-        if (language == nullptr)
-            QSKIP("runs under LANGUAGE or LANG of a language the game speaks (de, fr, es, it)");
+        if (language == nullptr && code != QLatin1String("en"))
+            QSKIP("runs under LANGUAGE or LANG of a language the game speaks (de, fr, es, it, en)");
         QCoreApplication::installTranslator(&missingTexts);
         game = std::make_unique<RunningGame>();
         QVERIFY(game->Start());
+    }
+
+    // English has no translation to check, only prompts to fit.
+    void init() {
+        if (language == nullptr &&
+            QLatin1String(QTest::currentTestFunction()) != "everyPromptIsWholeAtTheDefaultSize")
+            QSKIP("the game's own English: only its prompts are checked");
     }
 
     void menusSpeakTheLanguageWithUniqueMnemonicsAndTheSameKeys() {
@@ -199,6 +208,49 @@ private slots:
         QVERIFY(time->text() != QLatin1String("Creating.."));
         QVERIFY2(Fits(*time), qPrintable(time->text()));
         game->Session().clock.face = ClockFace::Blank;
+    }
+
+    // Every command's prompt, shown as a highlighted item shows it, is whole in the window as the
+    // game opens it: a translation beside the panes, an English one over them where it needs
+    // their room. Where even the whole bar is too narrow it ends in "…", and a screen reader
+    // still gets it whole.
+    void everyPromptIsWholeAtTheDefaultSize() {
+        CMainFrame& frame = game->Frame();
+        CSudokuStatusBar& status = frame.StatusBar();
+        QLabel* message = status.PaneLabel(CSudokuStatusBar::MessagePane);
+        QCOMPARE(frame.size(), CMainFrame::kInitialSize);
+        QStringList cut;
+        QAction* longest = nullptr;
+        qreal longestWidth = 0;
+        for (const CommandRow& row : CommandTable()) {
+            QAction* action = Action(row.id);
+            if (action->statusTip().isEmpty()) continue;
+            action->showStatusText(&frame);
+            QCoreApplication::processEvents(); // the panes step aside
+            const QString prompt = action->statusTip();
+            const qreal needed = QFontMetricsF(message->font()).horizontalAdvance(prompt);
+            const int room = message->contentsRect().width();
+            const bool overPanes = !status.PaneLabel(CSudokuStatusBar::LevelPane)->isVisible();
+            if (needed > longestWidth) std::tie(longest, longestWidth) = std::pair(action, needed);
+            if (message->text() != prompt || room < needed || (overPanes && language != nullptr))
+                cut << QStringLiteral("%1 (%2 of %3 px%4)")
+                           .arg(prompt)
+                           .arg(needed, 0, 'f', 1)
+                           .arg(room)
+                           .arg(overPanes ? ", over the panes" : "");
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+
+        // A desktop font four times as large: the longest prompt ends in "…".
+        QFont large = message->font();
+        large.setPointSizeF(large.pointSizeF() * 4);
+        message->setFont(large);
+        longest->showStatusText(&frame);
+        QCoreApplication::processEvents();
+        QVERIFY2(message->text().endsWith(QChar(0x2026)), qPrintable(message->text()));
+        QCOMPARE(AccessibleName(message), longest->statusTip());
+        message->setFont(QFont());
+        status.ShowPrompt(QString(), false);
     }
 
     void aQuestionSpeaksTheLanguageWithQtsOwnButtons() {
