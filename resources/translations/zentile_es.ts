@@ -577,7 +577,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation>PAUSA</translation>
+        <translation>EN PAUSA</translation>
     </message>
     <message>
         <source>Time</source>

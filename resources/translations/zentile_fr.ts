@@ -577,7 +577,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation>PAUSE</translation>
+        <translation>EN PAUSE</translation>
     </message>
     <message>
         <source>Time</source>

@@ -577,7 +577,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation>PAUSA</translation>
+        <translation>IN PAUSA</translation>
     </message>
     <message>
         <source>Time</source>

@@ -5,6 +5,7 @@
 #include "ui/GridPalette.h"
 #include "ui/UiTexts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -100,6 +101,22 @@ void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const C
     painter.setPen(palette.entry);
     painter.setFont(*fonts.pencil);
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, pencil);
+}
+
+// "PAUSED" centred over the grid, a quarter of the view high, smaller where that would be wider
+// than the grid less half a cell at either side: a longer word ("EN PAUSE") stays on the grid.
+void DrawPauseText(QPainter& painter, const QRect& grid, int textHeight, int cellWidth) {
+    const QString text = Translate(ui_text::kPaused);
+    const int room = grid.width() - cellWidth;
+    if (textHeight <= 0 || room <= 0) return;
+    const qreal width = QFontMetricsF(GridFont(textHeight)).horizontalAdvance(text);
+    if (width > room) textHeight = static_cast<int>(textHeight * room / width);
+    // The width is not quite in proportion to the height: a pixel size is rounded.
+    while (textHeight > 0 && QFontMetricsF(GridFont(textHeight)).horizontalAdvance(text) > room)
+        --textHeight;
+    if (textHeight <= 0) return;
+    painter.setFont(GridFont(textHeight));
+    DrawCentred(painter, grid, ThePalette().paused, text);
 }
 
 } // namespace
@@ -219,10 +236,8 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
     if (session.cursorColumn != -1 && Grid::Contains(session.cursorColumn, session.cursorRow))
         DrawCursorFrame(painter, game.grid.At(session.cursorColumn, session.cursorRow));
 
-    if (session.state == GameState::Paused && client.height() / 4 > 0) {
-        painter.setFont(GridFont(client.height() / 4));
-        DrawCentred(painter, clientRect, palette.paused, Translate(ui_text::kPaused));
-    }
+    if (session.state == GameState::Paused)
+        DrawPauseText(painter, cells, client.height() / 4, layout.cellWidth);
     painter.restore();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QTranslator>
 #include <qdrawutil.h>
 
 using namespace zentile;
@@ -62,6 +63,14 @@ double CursorContrast(const QImage& image, const Cell& cell) {
             return 0;
     return ContrastRatio(QColor(frame), image.pixelColor(cell.left + 5, cell.top + 5));
 }
+
+// The pause text in the longer word of French.
+struct FrenchPause : QTranslator {
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return qstrcmp(source, "PAUSED") == 0 ? QStringLiteral("EN PAUSE") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -241,16 +250,28 @@ private slots:
     }
 
     void pausedColoursAndTheOverlay() {
-        // An empty board in the paused state: every pale pixel is the overlay's.
+        // An empty board in the paused state: every pale pixel is the overlay's, within the grid
+        // less half a cell at either side, in English and in the longer word of French.
         game->Session().state = GameState::Paused;
-        QImage image = game->Picture();
-        const int h = image.height();
-        QVERIFY(HasColour(image, QRect(0, h * 2 / 5, image.width(), h / 5), kPaused));
-        QVERIFY(!HasColour(image, QRect(0, 0, image.width(), h / 4), kPaused));
-        QVERIFY(!HasColour(image, QRect(0, h * 3 / 4, image.width(), h / 4), kPaused));
-        // Its letters are a quarter of the view high, the height of a character cell.
-        const auto [top, bottom] = RowsWith(image, image.rect(), kPaused);
-        QVERIFY(bottom - top > h / 4 * 0.58 && bottom - top < h / 4 * 0.67);
+        QImage image;
+        FrenchPause french;
+        for (const bool translated : {false, true}) {
+            if (translated) QCoreApplication::installTranslator(&french);
+            image = game->Picture();
+            const int h = image.height();
+            QVERIFY(HasColour(image, QRect(0, h * 2 / 5, image.width(), h / 5), kPaused));
+            QVERIFY(!HasColour(image, QRect(0, 0, image.width(), h / 4), kPaused));
+            QVERIFY(!HasColour(image, QRect(0, h * 3 / 4, image.width(), h / 4), kPaused));
+            const GridLayout& layout = game->Game().layout;
+            const int left = layout.gridLeft + layout.cellWidth / 2;
+            const int right = layout.gridLeft + 9 * layout.cellWidth - layout.cellWidth / 2;
+            QVERIFY(!HasColour(image, QRect(0, 0, left, h), kPaused));
+            QVERIFY(!HasColour(image, QRect(right, 0, image.width() - right, h), kPaused));
+            // In English its letters are a quarter of the view high, a character cell's height.
+            const auto [top, bottom] = RowsWith(image, image.rect(), kPaused);
+            QVERIFY(translated || (bottom - top > h / 4 * 0.58 && bottom - top < h / 4 * 0.67));
+        }
+        QCoreApplication::removeTranslator(&french);
         game->Session().state = GameState::NoGame;
 
         game->Frame().RunCommand(cmd::New);
