@@ -623,5 +623,9 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>hint</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Spielzeit: %1</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@ Do you want to replace it?</source>
         <source>hint</source>
         <translation>pista</translation>
     </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo de juego: %1</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>hint</source>
         <translation>indice</translation>
     </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps de jeu&#xa0;: %1</translation>
+    </message>
 </context>
 </TS>

@@ -623,5 +623,9 @@ Sostituirlo?</translation>
         <source>hint</source>
         <translation>suggerimento</translation>
     </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo di gioco: %1</translation>
+    </message>
 </context>
 </TS>

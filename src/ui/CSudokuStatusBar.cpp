@@ -58,8 +58,6 @@ CSudokuStatusBar::CSudokuStatusBar(Game& game, Host& host, QWidget* parent)
     number = AddPane(GamePaneSizing(), {});
     time = AddPane(QLatin1String(ui_text::kTimePaneSizing), TimePaneTexts());
     time->installEventFilter(this);
-    // Named once: a label without a name is named by its text, which would be announced anew
-    // with every tick.
     time->setAccessibleName(Translate(ui_text::kTimePaneName));
     ShowPrompt(QString(), false);
 }
@@ -141,7 +139,13 @@ void CSudokuStatusBar::ClockTick() {
         break;
     }
     // An untimed game shows no time, though the blinking goes on underneath.
-    time->setText(game.options.TimedGame ? text : QString::fromLatin1(ui_text::kNoTime));
+    if (!game.options.TimedGame) text = QString::fromLatin1(ui_text::kNoTime);
+    if (text == time->text()) return;
+    time->setText(text);
+    // A screen reader reads a status pane by its name; a name that changes is not announced.
+    const QString shown = text.trimmed();
+    time->setAccessibleName(shown.isEmpty() ? Translate(ui_text::kTimePaneName)
+                                            : Translate(ui_text::kTimePaneValue).arg(shown));
 }
 
 bool CSudokuStatusBar::eventFilter(QObject* watched, QEvent* event) {

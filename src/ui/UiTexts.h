@@ -15,7 +15,9 @@ inline constexpr Text kPause = ZENTILE_TEXT("Window", "Pause");
 inline constexpr Text kCreating = ZENTILE_TEXT("Window", "Creating..");
 inline constexpr Text kPaused = ZENTILE_TEXT("Window", "PAUSED");
 inline constexpr char kNoTime[] = " "; // the time pane of an untimed game
+// The time pane's name for a screen reader, without and with what it shows.
 inline constexpr Text kTimePaneName = ZENTILE_TEXT("Window", "Time");
+inline constexpr Text kTimePaneValue = ZENTILE_TEXT("Window", "Time: %1");
 // The name a screen reader gives a toolbar symbol button, with its symbol.
 inline constexpr Text kSelectSymbol = ZENTILE_TEXT("Window", "Select %1");
 

@@ -76,7 +76,7 @@ private slots:
         now += 65;
         Tick();
         QCOMPARE(Pane(CSudokuStatusBar::TimePane), QStringLiteral("   01:05"));
-        QCOMPARE(AccessibleName(Status().PaneLabel(CSudokuStatusBar::TimePane)), QString("Time"));
+        QCOMPARE(AccessibleName(Status().PaneLabel(CSudokuStatusBar::TimePane)), QString("Time: 01:05"));
 
         std::vector<Cell*> open = OpenCells();
         QVERIFY(open.size() > 10);
