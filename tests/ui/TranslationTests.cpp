@@ -65,7 +65,7 @@ const Language kLanguages[] = {
      "Ctrl+Z", "1\u202f000\u202f000"},
     {"es", "&Archivo", "Listo", "Empezar una partida nueva", "Nivel: Medio", "Dificultad",
      "¿Quiere empezar una partida nueva?", "&Sí", "Sudoku\n" /* the whole heading line */,
-     "Solución del sudoku", "Impreso con Zentile", "Muy difícil +n\\.º.4711", "Zentile Help",
+     "Solución del sudoku", "Impreso con Zentile", "Muy difícil +n\\.º.4711", "Ayuda de Zentile",
      "Control+Z", "1000000" /* Qt writes 1000.000 */},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
