@@ -191,7 +191,7 @@ void HelpAndAboutTests::manualLinksLeadToPagesThatExist() {
     const QStringList pages = english.entryList({"*.html"}, QDir::Files);
     QVERIFY(pages.contains("index.html"));
     const QRegularExpression link(R"(href="([^"#:]*)(#([^"]*))?")");
-    for (const QString& language : QStringList{".", "de", "fr", "es"}) {
+    for (const QString& language : QStringList{".", "de", "fr", "es", "it"}) {
         const QDir manual(english.filePath(language));
         QCOMPARE(manual.entryList({"*.html"}, QDir::Files), pages);
         for (const QString& page : pages) {

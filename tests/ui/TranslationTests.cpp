@@ -69,7 +69,7 @@ const Language kLanguages[] = {
      "Control+Z", "1000000" /* Qt writes 1000.000 */},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
-     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Zentile Help", "Ctrl+Z", "1.000.000"},
+     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Guida di Zentile", "Ctrl+Z", "1.000.000"},
 };
 
 // The game's own contexts; Qt's texts have contexts of their own.
