@@ -627,5 +627,9 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Time: %1</source>
         <translation>Spielzeit: %1</translation>
     </message>
+    <message>
+        <source>solution %1</source>
+        <translation>Lösung %1</translation>
+    </message>
 </context>
 </TS>

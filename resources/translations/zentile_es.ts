@@ -627,5 +627,9 @@ Do you want to replace it?</source>
         <source>Time: %1</source>
         <translation>Tiempo de juego: %1</translation>
     </message>
+    <message>
+        <source>solution %1</source>
+        <translation>solución %1</translation>
+    </message>
 </context>
 </TS>

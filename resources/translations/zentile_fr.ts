@@ -627,5 +627,9 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Time: %1</source>
         <translation>Temps de jeu&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>solution %1</source>
+        <translation>solution %1</translation>
+    </message>
 </context>
 </TS>

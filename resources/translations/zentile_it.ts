@@ -627,5 +627,9 @@ Sostituirlo?</translation>
         <source>Time: %1</source>
         <translation>Tempo di gioco: %1</translation>
     </message>
+    <message>
+        <source>solution %1</source>
+        <translation>soluzione %1</translation>
+    </message>
 </context>
 </TS>

@@ -24,6 +24,8 @@ inline constexpr Text kPencilMarks = ZENTILE_TEXT("Window", "pencil marks %1");
 inline constexpr Text kMisplaced = ZENTILE_TEXT("Window", "misplaced");
 inline constexpr Text kInBranch = ZENTILE_TEXT("Window", "in branch");
 inline constexpr Text kHint = ZENTILE_TEXT("Window", "hint");
+// The solution that Ctrl+Shift+D shows beneath an open cell.
+inline constexpr Text kSolution = ZENTILE_TEXT("Window", "solution %1");
 } // namespace grid_text
 
 constexpr int32_t kSize = Grid::columnCount; // rows and columns alike
@@ -230,6 +232,8 @@ QString CellName(const Game& game, int32_t column, int32_t row) {
         parts << Translate(grid_text::kClue);
         return parts.join(QStringLiteral(", "));
     }
+    if (game.session.revealSolutions)
+        parts << Translate(grid_text::kSolution).arg(Symbol(game, cell.solution));
     if (cell.value == 0 && !game.session.hidePencilMarks) {
         QStringList marks;
         for (int32_t d = 1; d <= 9; ++d)

@@ -93,7 +93,9 @@ try:
         if clues[r, c]:
             continue
         digit = int(solution[r * 9 + c])
-        if (r, c) == first:  # a wrong digit that Undo takes back, then a pencil mark
+        if (r, c) == first:  # a peek at the solution, a wrong digit that Undo takes back, then
+            press("ctrl+shift+d", names[r, c], names[r, c] + f", solution {digit}")  # a mark
+            press("ctrl+shift+d", names[r, c] + f", solution {digit}", names[r, c])
             wrong = named(r, c, digit % 9 + 1, ", misplaced")
             marked = named(r, c, 0, f", pencil mark {digit}")
             press(str(digit % 9 + 1), names[r, c], wrong)
