@@ -554,6 +554,14 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Creating..</source>

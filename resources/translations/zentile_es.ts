@@ -554,6 +554,14 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Carpeta</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Creating..</source>

@@ -554,6 +554,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Dossier</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Creating..</source>

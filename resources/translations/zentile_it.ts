@@ -554,6 +554,14 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Cartella</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Creating..</source>

@@ -13,6 +13,13 @@ namespace {
 constexpr char kGameFolder[] = ":/i18n";
 constexpr char kTranslatorName[] = "zentileTranslator";
 
+// Texts of Qt's own file dialog that Qt's translations of some languages lack: Qt 6.4 calls a
+// folder "Folder" in French, Spanish and Italian. The game's translations carry them in Qt's
+// context; where Qt's own translation has them, it is asked first.
+[[maybe_unused]] constexpr const char* kQtTextGaps[][2] = {
+    QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
+};
+
 void Install(QTranslator* translator) {
     translator->setObjectName(kTranslatorName);
     QCoreApplication::installTranslator(translator);
