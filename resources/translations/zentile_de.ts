@@ -560,6 +560,37 @@ Möchten Sie die Datei ersetzen?</translation>
         <comment>All other platforms</comment>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Beidseitiger Druck</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Bindung an der langen Seite</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Bindung an der kurzen Seite</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Seiten oder Bereiche durch Kommas getrennt angeben. Ein Bereich sind zwei Zahlen mit einem Bindestrich dazwischen. Zum Beispiel druckt 3,5-7,9 die Seiten 3, 5, 6, 7 und 9.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -560,6 +560,37 @@ Do you want to replace it?</source>
         <comment>All other platforms</comment>
         <translation>Carpeta</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Impresión a doble cara</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Encuadernación por el borde largo</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Encuadernación por el borde corto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Indique páginas o intervalos separados por comas. Un intervalo son dos números separados por un guion. Por ejemplo, 3,5-7,9 imprime las páginas 3, 5, 6, 7 y 9.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -560,6 +560,37 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <comment>All other platforms</comment>
         <translation>Dossier</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Impression recto verso</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Reliure sur le bord long</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Reliure sur le bord court</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Indiquez des pages ou des plages séparées par des virgules. Une plage est formée de deux nombres séparés par un trait d'union. Par exemple, 3,5-7,9 imprime les pages 3, 5, 6, 7 et 9.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

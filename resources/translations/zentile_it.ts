@@ -560,6 +560,37 @@ Sostituirlo?</translation>
         <comment>All other platforms</comment>
         <translation>Cartella</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unità</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Stampa fronte/retro</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Rilegatura sul lato lungo</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Rilegatura sul lato corto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivata</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Indicare pagine o intervalli separati da virgole. Un intervallo è formato da due numeri separati da un trattino. Per esempio, 3,5-7,9 stampa le pagine 3, 5, 6, 7 e 9.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -13,10 +13,21 @@ namespace {
 constexpr char kGameFolder[] = ":/i18n";
 constexpr char kTranslatorName[] = "zentileTranslator";
 
-// Texts of Qt's own file dialog that Qt's translations of some languages lack: Qt 6.4 calls a
-// folder "Folder" in French, Spanish and Italian. The game's translations carry them in Qt's
-// context; where Qt's own translation has them, it is asked first.
-[[maybe_unused]] constexpr const char* kQtTextGaps[][2] = {
+// Texts of Qt's own file and print dialogs that Qt 6.4's French, Spanish and Italian lack. The
+// game's translations carry them in Qt's contexts; where Qt's own translation has them, it is
+// asked first.
+[[maybe_unused]] constexpr const char* kQtTextGaps[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Double Sided Printing"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Long side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Short side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Off"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Pages"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput",
+                      "Specify pages or ranges separated by commas. Ranges are specified by two "
+                      "numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9."),
+};
+[[maybe_unused]] constexpr const char* kQtTextGapsWithComment[][2] = {
     QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
 };
 
