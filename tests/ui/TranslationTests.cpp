@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QTranslator>
@@ -69,12 +70,13 @@ const Language kLanguages[] = {
      "Control+Z", "1000000" /* Qt writes 1000.000 */},
     {"it", "&File", "Pronto", "Inizia una nuova partita", "Livello: Medio", "Difficoltà",
      "Iniziare una nuova partita?", "&Sì", "Schema di sudoku", "Soluzione del sudoku",
-     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Guida di Zentile", "Ctrl+Z", "1.000.000"},
+     "Stampato con Zentile", "Molto difficile +n\\. 4711", "Guida di Zentile", "Ctrl+Z",
+     "1.000.000"},
 };
 
-// The game's own contexts; Qt's texts have contexts of their own.
-const std::set<QString> kGameContexts = {"Commands", "Dialogs", "Levels",
-                                         "Messages", "Print",   "Window"};
+// The game's own contexts, and the one of Qt's print dialog whose gaps the game fills.
+const std::set<QString> kGameContexts = {
+    "Commands", "Dialogs", "Levels", "Messages", "Print", "Window", "QPrintSettingsOutput"};
 
 // Installed before every other translator, it is asked only what none of them knows, and
 // notes each such text of the game's that has letters (times and blanks need none).
@@ -272,6 +274,10 @@ private slots:
         CheckFits(about, "About");
         PrintBookletDlg booklet(frame);
         CheckFits(booklet, "Print Selection");
+        QPrinter printer;
+        QPrintDialog print(&printer, frame); // Qt's own: only its texts are looked up
+        print.show();
+        print.close();
     }
 
     // The Game Number refusal writes its numbers as the language does; the editor's questions
