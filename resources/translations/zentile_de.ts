@@ -84,7 +84,7 @@
         <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <source>Quit the application; prompts to save documents</source>
+        <source>Quit Zentile</source>
         <translation>Zentile beenden</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Quit the application; prompts to save documents</source>
+        <source>Quit Zentile</source>
         <translation>Salir de Zentile</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>Quit the application; prompts to save documents</source>
+        <source>Quit Zentile</source>
         <translation>Quitter Zentile</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <source>Quit the application; prompts to save documents</source>
+        <source>Quit Zentile</source>
         <translation>Esce da Zentile</translation>
     </message>
     <message>
