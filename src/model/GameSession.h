@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GameClock.h"
+#include "model/Grid.h"
 #include "model/PlayStatistics.h"
 
 #include <cstdint>
@@ -28,6 +29,9 @@ struct GameSession {
     GameClock clock;
 
     bool InGame() const { return state == GameState::Playing || state == GameState::Paused; }
+    bool CursorShown() const {
+        return cursorColumn != -1 && Grid::Contains(cursorColumn, cursorRow);
+    }
     // The game's time: running while Playing, frozen otherwise.
     int64_t ElapsedSeconds(int64_t now) const {
         return state == GameState::Playing ? clock.Elapsed(now) : clock.Elapsed(clock.runningSince);

@@ -63,10 +63,7 @@ void CMainFrame::CreateActions() {
         action->setStatusTip(Translate(row.prompt));
         action->setToolTip(Translate(row.tooltip));
         action->setCheckable(row.checkedRule != CheckRule::None);
-        if (row.toolbarImage >= 0) {
-            action->setIcon(images.Icon(row.toolbarImage));
-            action->setIconVisibleInMenu(false);
-        }
+        if (row.toolbarImage >= 0) action->setIconVisibleInMenu(false);
         // A key with no menu item or button must still belong to the window to work.
         if (row.menuText.Empty() && row.toolbarImage < 0) addAction(action);
         const CommandId id = row.id;
@@ -121,7 +118,7 @@ void CMainFrame::CreateToolBar() {
         }
     }
     addToolBar(Qt::TopToolBarArea, toolBar);
-    ShowSymbolsOnToolbar(kClassicSymbols);
+    ShowToolbarImages();
 }
 
 QAction* CMainFrame::Action(CommandId id) const {
@@ -153,7 +150,7 @@ void CMainFrame::ShowSymbolsOnToolbar(const SymbolSet& symbols) {
         action->setIcon(images.Icon(*image));
         // Named after what its picture shows.
         toolBar->widgetForAction(action)->setAccessibleName(
-            Translate(ui_text::kSelectSymbol).arg(QLatin1Char(symbols[k])));
+            Translate(ui_text::kSelectSymbol).arg(SymbolText(symbols, k)));
     }
 }
 

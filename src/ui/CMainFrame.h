@@ -58,6 +58,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    // The buttons' pictures from the images for the palette as it is now.
     void ShowToolbarImages();
     void Redraw();
 

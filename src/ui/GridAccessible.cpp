@@ -36,10 +36,6 @@ int32_t IndexOf(int32_t column, int32_t row) {
     return row * Grid::columnCount + column;
 }
 
-QString Symbol(const Game& game, int32_t digit) {
-    return QString(QChar::fromLatin1(game.symbols[digit]));
-}
-
 class GridTable;
 
 // One cell of the table. The table owns it through Qt's registry of interfaces.
@@ -93,10 +89,7 @@ public:
     }
 
     QWidget* View() const { return widget(); }
-    bool CursorShown() const {
-        return game.session.cursorColumn != -1 &&
-               Grid::Contains(game.session.cursorColumn, game.session.cursorRow);
-    }
+    bool CursorShown() const { return game.session.CursorShown(); }
     bool IsCursor(int32_t column, int32_t row) const {
         return CursorShown() && game.session.cursorColumn == column &&
                game.session.cursorRow == row;
@@ -227,17 +220,17 @@ QString CellName(const Game& game, int32_t column, int32_t row) {
     const Cell& cell = game.grid.At(column, row);
     QStringList parts{Translate(grid_text::kPlace).arg(row + 1).arg(column + 1)};
     const int32_t shown = cell.ShownDigit();
-    parts << (shown != 0 ? Symbol(game, shown) : Translate(grid_text::kEmpty));
+    parts << (shown != 0 ? SymbolText(game.symbols, shown) : Translate(grid_text::kEmpty));
     if (cell.given) {
         parts << Translate(grid_text::kClue);
         return parts.join(QStringLiteral(", "));
     }
     if (game.session.revealSolutions)
-        parts << Translate(grid_text::kSolution).arg(Symbol(game, cell.solution));
+        parts << Translate(grid_text::kSolution).arg(SymbolText(game.symbols, cell.solution));
     if (cell.value == 0 && !game.session.hidePencilMarks) {
         QStringList marks;
         for (int32_t d = 1; d <= 9; ++d)
-            if (cell.HasPencilMark(d)) marks << Symbol(game, d);
+            if (cell.HasPencilMark(d)) marks << SymbolText(game.symbols, d);
         if (!marks.isEmpty())
             parts << Translate(marks.size() == 1 ? grid_text::kPencilMark : grid_text::kPencilMarks)
                          .arg(marks.join(QLatin1Char(' ')));
@@ -260,9 +253,7 @@ GridAnnouncer::GridAnnouncer(QWidget& view, const Game& game)
 
 int32_t GridAnnouncer::CursorIndex() const {
     const GameSession& session = game.session;
-    if (session.cursorColumn == -1 || !Grid::Contains(session.cursorColumn, session.cursorRow))
-        return -1;
-    return IndexOf(session.cursorColumn, session.cursorRow);
+    return session.CursorShown() ? IndexOf(session.cursorColumn, session.cursorRow) : -1;
 }
 
 bool GridAnnouncer::Update() {

@@ -17,11 +17,6 @@ namespace {
 
 using namespace grid_geometry;
 
-QString Symbol(const Game& game, int32_t digit) {
-    if (digit < 0 || digit > 9) return {};
-    return QString(QChar::fromLatin1(game.symbols[digit]));
-}
-
 void DrawCentred(QPainter& painter, const QRect& rect, const QColor& colour, const QString& text) {
     painter.setPen(colour);
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
@@ -53,7 +48,7 @@ QColor EntryColour(const Cell& cell, const Game& game) {
 QString PencilText(const Cell& cell, const Game& game) {
     QString text;
     for (int32_t d = 1; d <= 9; ++d)
-        if (cell.HasPencilMark(d)) text += QLatin1Char(' ') + Symbol(game, d);
+        if (cell.HasPencilMark(d)) text += QLatin1Char(' ') + SymbolText(game.symbols, d);
     return text;
 }
 
@@ -85,13 +80,13 @@ void DrawCellWith(QPainter& painter, const Cell& cell, const Game& game, const C
 
     if (cell.given) {
         DrawCentred(painter, rect, paused ? palette.paused : palette.given,
-                    Symbol(game, cell.solution));
+                    SymbolText(game.symbols, cell.solution));
         return;
     }
     if (game.session.revealSolutions)
-        DrawCentred(painter, rect, palette.reveal, Symbol(game, cell.solution));
+        DrawCentred(painter, rect, palette.reveal, SymbolText(game.symbols, cell.solution));
     if (cell.value != 0) {
-        DrawCentred(painter, rect, EntryColour(cell, game), Symbol(game, cell.value));
+        DrawCentred(painter, rect, EntryColour(cell, game), SymbolText(game.symbols, cell.value));
         return;
     }
 
@@ -233,7 +228,7 @@ void PaintGrid(QPainter& painter, QSize client, Game& game) {
     DrawGridLines(painter, layout);
 
     const GameSession& session = game.session;
-    if (session.cursorColumn != -1 && Grid::Contains(session.cursorColumn, session.cursorRow))
+    if (session.CursorShown())
         DrawCursorFrame(painter, game.grid.At(session.cursorColumn, session.cursorRow));
 
     if (session.state == GameState::Paused)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PuzzleDatabase.h"
+#include "model/SymbolSet.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -18,6 +19,12 @@ inline QString ToQString(std::string_view text) {
 // the English itself where no translation is loaded.
 inline QString Translate(Text text) {
     return QCoreApplication::translate(text.context, text.english);
+}
+
+// A symbol of the game (the digits 1..9, 0 the eraser) as the window shows it; none outside.
+inline QString SymbolText(const SymbolSet& symbols, int32_t digit) {
+    if (digit < 0 || digit > 9) return {};
+    return QString(QChar::fromLatin1(symbols[static_cast<std::size_t>(digit)]));
 }
 
 // A level's name as the player reads it; the settings keep the English.
